@@ -1,0 +1,3 @@
+#include "app/CommandLine.h"
+
+bool RunHeadlessCommand(int /*argc*/, char** /*argv*/, int& /*rc*/) { return false; }
