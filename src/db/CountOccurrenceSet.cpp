@@ -1,0 +1,26 @@
+#include "db/CountOccurrenceSet.h"
+
+#include "db/DataSourceName.h"
+
+CCountOccurrenceSet::CCountOccurrenceSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
+    m_nFields = 2;
+    m_nDefaultType = snapshot;
+}
+
+wxString CCountOccurrenceSet::GetDefaultConnect() {
+    return kDefaultConnect;
+}
+
+wxString CCountOccurrenceSet::GetDefaultSQL() {
+    // Every piece goes in even when empty; the sort repeats the aggregate
+    // itself, since not every store sorts by an alias.
+    return "SELECT " + m_strListNum + " AS LISTNUM, " + m_strTotal + " AS TOTAL FROM " + m_strFrom +
+           " GROUP BY " + m_strGroupBy + " HAVING " + m_strHaving + " ORDER BY " + m_strTotal +
+           " " + m_strOrder;
+}
+
+void CCountOccurrenceSet::DoFieldExchange(CFieldExchange* pFX) {
+    pFX->SetFieldType(CFieldExchange::outputColumn);
+    RFX_Long(pFX, "[LISTNUM]", m_LISTNUM);
+    RFX_Int(pFX, "[TOTAL]", m_TOTAL);  // a NULL total loads as 0
+}

@@ -1,0 +1,24 @@
+// The error every database operation throws: the ODBC diagnostic (SQL state,
+// native code, driver text) and what the program was doing.
+#pragma once
+
+#include <wx/string.h>
+#include <stdexcept>
+
+class CDBException : public std::runtime_error {
+  public:
+    CDBException(const wxString& strState, long nNativeError, const wxString& strError,
+                 const wxString& strContext);
+
+    // "State:<state>,Native:<code>", as shown below the driver's text.
+    wxString m_strStateNativeOrigin;
+    // The driver's own message.
+    wxString m_strError;
+    wxString m_strState;
+    long m_nNativeError = 0;
+    // What was being done ("executing: SELECT ...").
+    wxString m_strContext;
+
+    // One text for a message box: the driver's reason first, then state and context.
+    wxString GetErrorMessage() const;
+};

@@ -1,0 +1,115 @@
+#include "odbc/Database.h"
+
+#include "odbc/DBException.h"
+#include "odbc/OdbcCall.h"
+
+struct CDatabase::Handles {
+    odbc::EnvHandle env;
+    odbc::DbcHandle dbc;
+};
+
+CDatabase::CDatabase() = default;
+
+CDatabase::~CDatabase() {
+    Close();
+}
+
+bool CDatabase::Open(const wxString& lpszDSN, bool /*bExclusive*/, bool /*bReadOnly*/,
+                     const wxString& lpszConnect, bool /*bUseCursorLib*/) {
+    // The driver manager's cursor library is never used: record sets keep
+    // their own rows, so scrolling works on any driver.
+    wxString connect = lpszConnect;
+    if (!lpszDSN.empty()) {
+        connect = "DSN=" + lpszDSN + ";";
+    }
+    return OpenEx(connect);
+}
+
+bool CDatabase::OpenEx(const wxString& lpszConnectString) {
+    Close();
+    wxString connect = lpszConnectString;
+    if (connect.Upper().StartsWith("ODBC;")) {
+        connect = connect.Mid(5);
+    }
+    auto handles = std::make_unique<Handles>();
+    handles->env = odbc::MakeEnvironment();
+    handles->dbc.Allocate(handles->env.Get(), SQL_HANDLE_ENV, "allocating a connection");
+    std::string text = odbc::ToDriver(connect);
+    SQLCHAR out[1024] = {0};
+    SQLSMALLINT outLength = 0;
+    SQLRETURN rc = SQLDriverConnect(
+        handles->dbc.Get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
+        static_cast<SQLSMALLINT>(text.size()), out, sizeof out, &outLength, SQL_DRIVER_NOPROMPT);
+    odbc::Check(rc, SQL_HANDLE_DBC, handles->dbc.Get(), "connecting to " + connect);
+    m_pHandles = std::move(handles);
+    m_strConnect = "ODBC;" + connect;
+    return true;
+}
+
+void CDatabase::Close() noexcept {
+    if (!m_pHandles) {
+        return;
+    }
+    if (m_bInTransaction) {
+        SQLEndTran(SQL_HANDLE_DBC, m_pHandles->dbc.Get(), SQL_ROLLBACK);
+        m_bInTransaction = false;
+    }
+    SQLDisconnect(m_pHandles->dbc.Get());
+    m_pHandles.reset();
+}
+
+bool CDatabase::IsOpen() const {
+    return m_pHandles != nullptr;
+}
+
+void* CDatabase::GetHDBC() const {
+    return m_pHandles ? m_pHandles->dbc.Get() : nullptr;
+}
+
+void CDatabase::ExecuteSQL(const wxString& lpszSQL) {
+    if (!IsOpen()) {
+        throw CDBException("08003", 0, "the connection is not open", "executing: " + lpszSQL);
+    }
+    odbc::StmtHandle stmt;
+    stmt.Allocate(m_pHandles->dbc.Get(), SQL_HANDLE_DBC, "allocating a statement");
+    std::string text = odbc::ToDriver(lpszSQL);
+    SQLRETURN rc = SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                                 static_cast<SQLINTEGER>(text.size()));
+    odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "executing: " + lpszSQL);
+}
+
+bool CDatabase::BeginTrans() {
+    if (!IsOpen() || m_bInTransaction) {
+        return false;
+    }
+    odbc::Check(SQLSetConnectAttr(m_pHandles->dbc.Get(), SQL_ATTR_AUTOCOMMIT,
+                                  reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+                SQL_HANDLE_DBC, m_pHandles->dbc.Get(), "starting a transaction");
+    m_bInTransaction = true;
+    return true;
+}
+
+bool CDatabase::CommitTrans() {
+    if (!m_bInTransaction) {
+        return false;
+    }
+    EndTransaction(true);
+    return true;
+}
+
+bool CDatabase::Rollback() {
+    if (!m_bInTransaction) {
+        return false;
+    }
+    EndTransaction(false);
+    return true;
+}
+
+void CDatabase::EndTransaction(bool commit) {
+    m_bInTransaction = false;
+    SQLHANDLE dbc = m_pHandles->dbc.Get();
+    SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc, commit ? SQL_COMMIT : SQL_ROLLBACK);
+    // Back to one statement at a time even when the end failed.
+    SQLSetConnectAttr(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    odbc::Check(rc, SQL_HANDLE_DBC, dbc, commit ? "committing" : "rolling back");
+}

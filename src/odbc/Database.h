@@ -1,0 +1,66 @@
+// One connection to an ODBC data source; every record set is built on one.
+#pragma once
+
+#include <wx/string.h>
+#include <memory>
+
+class CDatabase {
+  public:
+    CDatabase();
+    ~CDatabase();
+    CDatabase(const CDatabase&) = delete;
+    CDatabase& operator=(const CDatabase&) = delete;
+
+    // Connects with a connect string such as "ODBC;DSN=Versilux" (the leading
+    // "ODBC;" is optional). lpszDSN, when given, names the data source instead.
+    // Throws CDBException when the data source cannot be reached.
+    bool Open(const wxString& lpszDSN, bool bExclusive = false, bool bReadOnly = false,
+              const wxString& lpszConnect = "ODBC;", bool bUseCursorLib = false);
+    bool OpenEx(const wxString& lpszConnectString);
+    void Close() noexcept;
+    bool IsOpen() const;
+    const wxString& GetConnect() const { return m_strConnect; }
+
+    // Runs a statement that returns no rows.
+    void ExecuteSQL(const wxString& lpszSQL);
+
+    // Transactions: while one is open, changes reach the store only on commit.
+    bool BeginTrans();
+    bool CommitTrans();
+    bool Rollback();
+    bool InTransaction() const { return m_bInTransaction; }
+
+    // Handles for the record sets of this layer.
+    void* GetHDBC() const;
+
+  private:
+    struct Handles;
+    std::unique_ptr<Handles> m_pHandles;
+    wxString m_strConnect;
+    bool m_bInTransaction = false;
+    void EndTransaction(bool commit);
+};
+
+// Rolls back unless Commit was called; for writes that belong together.
+class CTransaction {
+  public:
+    explicit CTransaction(CDatabase& db) : m_db(db) { m_db.BeginTrans(); }
+    ~CTransaction() {
+        if (!m_bDone) {
+            try {
+                m_db.Rollback();
+            } catch (...) {  // a destructor must not throw; the store keeps the old data
+            }
+        }
+    }
+    CTransaction(const CTransaction&) = delete;
+    CTransaction& operator=(const CTransaction&) = delete;
+    void Commit() {
+        m_db.CommitTrans();
+        m_bDone = true;
+    }
+
+  private:
+    CDatabase& m_db;
+    bool m_bDone = false;
+};

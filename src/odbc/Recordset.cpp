@@ -1,0 +1,476 @@
+#include "odbc/Recordset.h"
+
+#include <cstdlib>
+
+#include "odbc/DBException.h"
+#include "odbc/Database.h"
+#include "odbc/OdbcCall.h"
+
+struct CRecordset::Statement {
+    odbc::StmtHandle stmt;
+};
+
+namespace {
+
+constexpr SQLLEN kChunk = 8192;
+
+bool IsSelectStatement(const wxString& sql) {
+    return sql.Strip(wxString::leading).Upper().StartsWith("SELECT");
+}
+
+bool IsKeyName(const wxString& name) {
+    return name == "[ID]" || name == "ID";
+}
+
+long long ParseNumber(const std::string& text) {
+    // Stores may hand numbers back as text ("12", "1.0", "" for a blank).
+    return std::strtoll(text.c_str(), nullptr, 10);
+}
+
+// Reads one column of the current row: text in chunks of any length.
+FieldValue ReadColumn(SQLHSTMT stmt, SQLUSMALLINT column, FieldKind kind, const wxString& sql) {
+    FieldValue value;
+    std::string bytes;
+    char buffer[kChunk];
+    for (;;) {
+        SQLLEN indicator = 0;
+        SQLRETURN rc = SQLGetData(stmt, column, SQL_C_CHAR, buffer, kChunk, &indicator);
+        if (rc == SQL_NO_DATA) {
+            break;
+        }
+        odbc::Check(rc, SQL_HANDLE_STMT, stmt, "reading a row of: " + sql);
+        if (indicator == SQL_NULL_DATA) {
+            return value;
+        }
+        if (rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || indicator >= kChunk)) {
+            bytes.append(buffer, kChunk - 1);  // the last byte is the terminator
+            continue;
+        }
+        bytes.append(buffer, static_cast<size_t>(indicator));
+        break;
+    }
+    value.bNull = false;
+    if (kind == FieldKind::Text) {
+        value.strValue = odbc::FromDriver(bytes.data(), bytes.size());
+        if (value.strValue.empty() && !bytes.empty()) {  // not UTF-8: keep every byte
+            value.strValue = wxString(bytes.data(), wxCSConv(wxFONTENCODING_CP1252), bytes.size());
+        }
+    } else {
+        value.nValue = ParseNumber(bytes);
+    }
+    return value;
+}
+
+}  // namespace
+
+CRecordset::CRecordset(CDatabase* pDatabase) : m_pDatabase(pDatabase) {}
+
+CRecordset::~CRecordset() {
+    Close();
+}
+
+void CRecordset::Describe() {
+    m_fields.clear();
+    CFieldExchange fx(CFieldExchange::Describe, nullptr, &m_fields);
+    DoFieldExchange(&fx);
+    m_nFields = static_cast<int>(m_fields.size());
+}
+
+wxString CRecordset::BuildSQL() {
+    wxString sql = GetDefaultSQL();
+    if (!IsSelectStatement(sql)) {
+        wxString columns;
+        for (const FieldInfo& f : m_fields) {
+            if (!columns.empty()) {
+                columns << ", ";
+            }
+            columns << f.strName;
+        }
+        sql = "SELECT " + columns + " FROM " + sql;
+    }
+    if (!m_strFilter.empty()) {
+        sql << " WHERE " << m_strFilter;
+    }
+    if (!m_strSort.empty()) {
+        sql << " ORDER BY " << m_strSort;
+    }
+    return sql;
+}
+
+bool CRecordset::Open(int nOpenType) {
+    if (m_pDatabase == nullptr || !m_pDatabase->IsOpen()) {
+        throw CDBException("08003", 0, "the connection is not open", "opening a record set");
+    }
+    Close();
+    m_nOpenType = nOpenType == useDefault ? m_nDefaultType : static_cast<OpenType>(nOpenType);
+    Describe();
+    m_pStmt = std::make_unique<Statement>();
+    m_pStmt->stmt.Allocate(m_pDatabase->GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
+    m_bOpen = true;
+    try {
+        Execute();
+    } catch (...) {
+        Close();
+        throw;
+    }
+    return true;
+}
+
+bool CRecordset::Requery() {
+    if (!m_bOpen) {
+        return Open();
+    }
+    m_editMode = EditMode::none;
+    SQLFreeStmt(m_pStmt->stmt.Get(), SQL_CLOSE);
+    Execute();
+    return true;
+}
+
+void CRecordset::Execute() {
+    m_rows.clear();
+    m_bAllFetched = false;
+    m_nCurrent = -1;
+    m_strSQL = BuildSQL();
+    std::string text = odbc::ToDriver(m_strSQL);
+    SQLHSTMT stmt = m_pStmt->stmt.Get();
+    SQLRETURN rc = SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(text.data()),
+                                 static_cast<SQLINTEGER>(text.size()));
+    odbc::Check(rc, SQL_HANDLE_STMT, stmt, "executing: " + m_strSQL);
+    m_bBOF = m_bEOF = false;
+    MoveNext();
+    m_bBOF = m_bEOF;  // an empty result is both before the first and past the last row
+}
+
+bool CRecordset::FetchRow() {
+    if (m_bAllFetched) {
+        return false;
+    }
+    SQLHSTMT stmt = m_pStmt->stmt.Get();
+    SQLRETURN rc = SQLFetch(stmt);
+    if (rc == SQL_NO_DATA) {
+        m_bAllFetched = true;
+        SQLFreeStmt(stmt, SQL_CLOSE);  // frees the driver's cursor early
+        return false;
+    }
+    odbc::Check(rc, SQL_HANDLE_STMT, stmt, "fetching from: " + m_strSQL);
+    Row row;
+    row.values.reserve(m_fields.size());
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        row.values.push_back(
+            ReadColumn(stmt, static_cast<SQLUSMALLINT>(i + 1), m_fields[i].kind, m_strSQL));
+    }
+    m_rows.push_back(std::move(row));
+    return true;
+}
+
+void CRecordset::Close() noexcept {
+    m_pStmt.reset();
+    m_rows.clear();
+    m_bOpen = false;
+    m_bAllFetched = false;
+    m_bBOF = m_bEOF = true;
+    m_nCurrent = -1;
+    m_editMode = EditMode::none;
+}
+
+bool CRecordset::IsBOF() const {
+    return m_bBOF;
+}
+bool CRecordset::IsEOF() const {
+    return m_bEOF;
+}
+
+bool CRecordset::IsDeleted() const {
+    return m_nCurrent >= 0 && m_nCurrent < static_cast<long>(m_rows.size()) &&
+           m_rows[m_nCurrent].bDeleted;
+}
+
+void CRecordset::LoadCurrent() {
+    CFieldExchange fx(CFieldExchange::Load, &m_rows[m_nCurrent].values, nullptr);
+    DoFieldExchange(&fx);
+}
+
+void CRecordset::MoveNext() {
+    RequireOpen("MoveNext");
+    if (m_bEOF) {
+        return;
+    }
+    long i = m_nCurrent + 1;
+    for (;;) {
+        if (i < static_cast<long>(m_rows.size())) {
+            if (!m_rows[i].bDeleted) {
+                m_nCurrent = i;
+                m_bBOF = m_bEOF = false;
+                LoadCurrent();
+                return;
+            }
+            ++i;
+        } else if (!FetchRow()) {
+            m_nCurrent = static_cast<long>(m_rows.size());
+            m_bEOF = true;
+            return;
+        }
+    }
+}
+
+void CRecordset::MovePrev() {
+    RequireOpen("MovePrev");
+    for (long i = m_nCurrent - 1; i >= 0; --i) {
+        if (i < static_cast<long>(m_rows.size()) && !m_rows[i].bDeleted) {
+            m_nCurrent = i;
+            m_bBOF = m_bEOF = false;
+            LoadCurrent();
+            return;
+        }
+    }
+    m_nCurrent = -1;
+    m_bBOF = true;
+    m_bEOF = m_rows.empty() && m_bAllFetched;
+}
+
+void CRecordset::MoveFirst() {
+    RequireOpen("MoveFirst");
+    m_nCurrent = -1;
+    m_bBOF = m_bEOF = false;
+    MoveNext();
+    m_bBOF = m_bEOF;
+}
+
+void CRecordset::MoveLast() {
+    RequireOpen("MoveLast");
+    while (FetchRow()) {
+    }
+    m_nCurrent = static_cast<long>(m_rows.size());
+    m_bEOF = false;
+    MovePrev();
+}
+
+void CRecordset::SetAbsolutePosition(long nRows) {
+    RequireOpen("SetAbsolutePosition");
+    if (nRows < 0) {
+        while (FetchRow()) {
+        }
+        nRows += static_cast<long>(m_rows.size()) + 1;
+    }
+    if (nRows <= 0) {
+        m_nCurrent = -1;
+        m_bBOF = true;
+        m_bEOF = false;
+        return;
+    }
+    while (static_cast<long>(m_rows.size()) < nRows && FetchRow()) {
+    }
+    if (static_cast<long>(m_rows.size()) < nRows) {
+        m_nCurrent = static_cast<long>(m_rows.size());
+        m_bEOF = true;
+        return;
+    }
+    m_nCurrent = nRows - 1;
+    m_bBOF = m_bEOF = false;
+    if (!m_rows[m_nCurrent].bDeleted) {
+        LoadCurrent();
+    }
+}
+
+long CRecordset::GetRecordCount() const {
+    return static_cast<long>(m_rows.size());
+}
+
+bool CRecordset::IsFieldNull(const void* pField) const {
+    if (m_nCurrent < 0 || m_nCurrent >= static_cast<long>(m_rows.size())) {
+        return true;
+    }
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].pAddress == pField) {
+            return m_rows[m_nCurrent].values[i].bNull;
+        }
+    }
+    return false;
+}
+
+wxString CRecordset::TableName() {
+    return GetDefaultSQL();
+}
+
+int CRecordset::KeyField() const {
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (IsKeyName(m_fields[i].strName)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool CRecordset::CanUpdate() const {
+    return m_bOpen && m_nOpenType == dynaset &&
+           !IsSelectStatement(const_cast<CRecordset*>(this)->GetDefaultSQL());
+}
+
+void CRecordset::RequireOpen(const char* what) const {
+    if (!m_bOpen) {
+        throw CDBException("HY010", 0, "the record set is not open", wxString(what));
+    }
+}
+
+void CRecordset::RequireCurrent(const char* what) const {
+    RequireOpen(what);
+    if (m_nCurrent < 0 || m_nCurrent >= static_cast<long>(m_rows.size()) ||
+        m_rows[m_nCurrent].bDeleted) {
+        throw CDBException("24000", 0, "no current record", wxString(what));
+    }
+}
+
+std::vector<FieldValue> CRecordset::StoreMembers() {
+    std::vector<FieldValue> values;
+    values.reserve(m_fields.size());
+    CFieldExchange fx(CFieldExchange::Store, &values, nullptr);
+    DoFieldExchange(&fx);
+    return values;
+}
+
+void CRecordset::SetMembersToDefault() {
+    CFieldExchange fx(CFieldExchange::SetDefault, nullptr, nullptr);
+    DoFieldExchange(&fx);
+}
+
+void CRecordset::AddNew() {
+    RequireOpen("AddNew");
+    if (!CanUpdate()) {
+        throw CDBException("HY092", 0, "the record set is read-only", "AddNew");
+    }
+    SetMembersToDefault();
+    m_editSnapshot = StoreMembers();
+    m_editMode = EditMode::addNew;
+}
+
+void CRecordset::Edit() {
+    RequireCurrent("Edit");
+    if (!CanUpdate()) {
+        throw CDBException("HY092", 0, "the record set is read-only", "Edit");
+    }
+    m_editSnapshot = StoreMembers();
+    m_editMode = EditMode::edit;
+}
+
+void CRecordset::CancelUpdate() {
+    if (m_editMode == EditMode::none) {
+        return;
+    }
+    m_editMode = EditMode::none;
+    if (m_nCurrent >= 0 && m_nCurrent < static_cast<long>(m_rows.size())) {
+        LoadCurrent();
+    }
+}
+
+bool CRecordset::Update() {
+    RequireOpen("Update");
+    if (m_editMode == EditMode::none) {
+        throw CDBException("HY010", 0, "Update without AddNew or Edit", "Update");
+    }
+    const EditMode mode = m_editMode;
+    const std::vector<FieldValue> values = StoreMembers();
+    const int key = KeyField();
+    std::vector<size_t> changed;
+    for (size_t i = 0; i < values.size(); ++i) {
+        // The store assigns every key; a new row takes the store's defaults for
+        // the columns nobody set.
+        if (static_cast<int>(i) != key && values[i] != m_editSnapshot[i]) {
+            changed.push_back(i);
+        }
+    }
+    std::vector<FieldValue> params;
+    std::vector<FieldKind> kinds;
+    for (size_t i : changed) {
+        params.push_back(values[i]);
+        kinds.push_back(m_fields[i].kind);
+    }
+    wxString sql;
+    if (mode == EditMode::addNew) {
+        if (changed.empty()) {
+            sql = "INSERT INTO " + TableName() + " DEFAULT VALUES";
+        } else {
+            wxString names, marks;
+            for (size_t i : changed) {
+                names << (names.empty() ? "" : ", ") << m_fields[i].strName;
+                marks << (marks.empty() ? "?" : ", ?");
+            }
+            sql = "INSERT INTO " + TableName() + " (" + names + ") VALUES (" + marks + ")";
+        }
+    } else {
+        if (changed.empty()) {
+            m_editMode = EditMode::none;
+            return false;
+        }
+        wxString sets;
+        for (size_t i : changed) {
+            sets << (sets.empty() ? "" : ", ") << m_fields[i].strName << "=?";
+        }
+        sql = "UPDATE " + TableName() + " SET " + sets;
+        if (key >= 0) {
+            sql << " WHERE " << m_fields[key].strName << "=?";
+            params.push_back(m_rows[m_nCurrent].values[key]);
+            kinds.push_back(m_fields[key].kind);
+        }
+    }
+    ExecuteWrite(sql, params, kinds);
+    m_editMode = EditMode::none;
+    if (mode == EditMode::edit) {
+        for (size_t i : changed) {
+            m_rows[m_nCurrent].values[i] = values[i];
+        }
+    } else if (m_nCurrent >= 0 && m_nCurrent < static_cast<long>(m_rows.size())) {
+        LoadCurrent();  // back on the row that was current before AddNew
+    }
+    return true;
+}
+
+void CRecordset::Delete() {
+    RequireCurrent("Delete");
+    if (!CanUpdate()) {
+        throw CDBException("HY092", 0, "the record set is read-only", "Delete");
+    }
+    wxString sql = "DELETE FROM " + TableName();
+    std::vector<FieldValue> params;
+    std::vector<FieldKind> kinds;
+    const int key = KeyField();
+    if (key >= 0) {
+        sql << " WHERE " << m_fields[key].strName << "=?";
+        params.push_back(m_rows[m_nCurrent].values[key]);
+        kinds.push_back(m_fields[key].kind);
+    }
+    ExecuteWrite(sql, params, kinds);
+    m_rows[m_nCurrent].bDeleted = true;
+}
+
+void CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldValue>& params,
+                              const std::vector<FieldKind>& kinds) {
+    odbc::StmtHandle stmt;
+    stmt.Allocate(m_pDatabase->GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
+    // Buffers live until the statement has run; sized first so nothing moves.
+    std::vector<std::string> texts(params.size());
+    std::vector<SQLINTEGER> numbers(params.size(), 0);
+    std::vector<SQLLEN> indicators(params.size(), 0);
+    for (size_t i = 0; i < params.size(); ++i) {
+        const auto n = static_cast<SQLUSMALLINT>(i + 1);
+        SQLRETURN rc;
+        if (kinds[i] == FieldKind::Text) {
+            texts[i] = odbc::ToDriver(params[i].strValue);
+            indicators[i] = params[i].bNull ? SQL_NULL_DATA : static_cast<SQLLEN>(texts[i].size());
+            const SQLULEN size = texts[i].empty() ? 1 : texts[i].size();
+            rc = SQLBindParameter(stmt.Get(), n, SQL_PARAM_INPUT, SQL_C_CHAR,
+                                  size > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR, size, 0,
+                                  texts[i].data(), static_cast<SQLLEN>(texts[i].size()),
+                                  &indicators[i]);
+        } else {
+            numbers[i] = static_cast<SQLINTEGER>(params[i].nValue);
+            indicators[i] = params[i].bNull ? SQL_NULL_DATA : 0;
+            rc = SQLBindParameter(stmt.Get(), n, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0,
+                                  &numbers[i], 0, &indicators[i]);
+        }
+        odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "binding a value for: " + sql);
+    }
+    std::string text = odbc::ToDriver(sql);
+    SQLRETURN rc = SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                                 static_cast<SQLINTEGER>(text.size()));
+    odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "executing: " + sql);
+}

@@ -1,0 +1,99 @@
+// A filtered, sorted, scrollable and (for dynasets on a table) updatable
+// result over one connection. Derived classes name the table and bind the
+// columns in DoFieldExchange; the rest is here.
+#pragma once
+
+#include <wx/string.h>
+#include <memory>
+#include <vector>
+
+#include "odbc/FieldExchange.h"
+
+class CDatabase;
+
+class CRecordset {
+  public:
+    enum OpenType { useDefault = -1, dynaset = 0, snapshot = 1 };
+
+    explicit CRecordset(CDatabase* pDatabase);
+    virtual ~CRecordset();
+    CRecordset(const CRecordset&) = delete;
+    CRecordset& operator=(const CRecordset&) = delete;
+
+    virtual wxString GetDefaultConnect() = 0;
+    // A table name ("[items]") or a whole SELECT statement.
+    virtual wxString GetDefaultSQL() = 0;
+    virtual void DoFieldExchange(CFieldExchange* pFX) = 0;
+
+    // Runs the query; the set then stands on its first row, or IsEOF().
+    virtual bool Open(int nOpenType = useDefault);
+    // Runs the query again with the current filter and sort.
+    virtual bool Requery();
+    void Close() noexcept;
+    bool IsOpen() const { return m_bOpen; }
+
+    bool IsBOF() const;
+    bool IsEOF() const;
+    bool IsDeleted() const;
+    void MoveFirst();
+    void MoveNext();
+    void MovePrev();
+    void MoveLast();
+    // 1-based row number; a negative number counts from the end.
+    void SetAbsolutePosition(long nRows);
+    // Rows seen so far (all of them once the set was walked to its end).
+    long GetRecordCount() const;
+    bool IsFieldNull(const void* pField) const;
+
+    bool CanUpdate() const;
+    void AddNew();
+    void Edit();
+    // Writes the new or edited row; returns false when nothing changed.
+    bool Update();
+    void CancelUpdate();
+    void Delete();
+
+    // The statement of the last Open or Requery, for error texts and tests.
+    const wxString& GetSQL() const { return m_strSQL; }
+
+    wxString m_strFilter;
+    wxString m_strSort;
+    CDatabase* m_pDatabase;
+    int m_nFields = 0;
+    OpenType m_nDefaultType = dynaset;
+
+  private:
+    struct Row {
+        std::vector<FieldValue> values;
+        bool bDeleted = false;
+    };
+    enum class EditMode { none, addNew, edit };
+
+    void Describe();
+    wxString BuildSQL();
+    void Execute();
+    bool FetchRow();  // appends one more row to m_rows; false at the end
+    void LoadCurrent();
+    std::vector<FieldValue> StoreMembers();
+    void SetMembersToDefault();
+    void ExecuteWrite(const wxString& sql, const std::vector<FieldValue>& params,
+                      const std::vector<FieldKind>& kinds);
+    wxString TableName();
+    int KeyField() const;
+    void RequireOpen(const char* what) const;
+    void RequireCurrent(const char* what) const;
+
+    struct Statement;
+    std::unique_ptr<Statement> m_pStmt;
+    std::vector<FieldInfo> m_fields;
+    std::vector<Row> m_rows;
+    long m_nCurrent = -1;  // index into m_rows; -1 before the first row
+    bool m_bAllFetched = false;
+    bool m_bEOF = true;
+    bool m_bBOF = true;
+    bool m_bOpen = false;
+    OpenType m_nOpenType = dynaset;
+    wxString m_strSQL;
+    EditMode m_editMode = EditMode::none;
+    std::vector<FieldValue> m_editSnapshot;
+};

@@ -1,0 +1,39 @@
+// A data source named Versilux on a temporary SQLite file, seen only by this
+// process: HOME, XDG_DATA_HOME and ODBCINI point into a temporary folder for
+// the fixture's life, so the user's own data source is never touched.
+#pragma once
+
+#include <wx/string.h>
+#include <memory>
+
+class CDatabase;
+
+class TempDataSource {
+  public:
+    enum class Content {
+        Nothing,      // the file exists but holds no tables
+        Schema,       // the tables, empty
+        Library,      // the tables with the shipped palette, settings and demo library
+        NoDataSource  // the folder and environment only: no data source registered
+    };
+
+    explicit TempDataSource(Content content = Content::Library);
+    ~TempDataSource();
+    TempDataSource(const TempDataSource&) = delete;
+    TempDataSource& operator=(const TempDataSource&) = delete;
+
+    const wxString& Dir() const { return m_strDir; }
+    const wxString& DatabaseFile() const { return m_strDatabaseFile; }
+
+    // Runs statements on a connection of its own (test set-up and checks).
+    void Exec(const wxString& strSQL);
+    // The first column of the first row as text; empty when there is no row.
+    wxString QueryText(const wxString& strSQL);
+    long QueryNumber(const wxString& strSQL);
+
+  private:
+    wxString m_strDir;
+    wxString m_strDatabaseFile;
+    struct SavedEnv;
+    std::unique_ptr<SavedEnv> m_pSavedEnv;
+};
