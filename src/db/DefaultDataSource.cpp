@@ -8,6 +8,7 @@
 
 #include "db/DataFiles.h"
 #include "db/DataSourceName.h"
+#include "db/SqlText.h"
 #include "odbc/DBException.h"
 #include "odbc/DataSourceRegistry.h"
 #include "odbc/Database.h"
@@ -35,13 +36,13 @@ void RunSqlScript(CDatabase& db, const wxString& text, const wxString& dataDir) 
         }
         statement << line << "\n";
         if (line.Strip(wxString::trailing).EndsWith(";")) {
-            statement.Replace("@DATA@", dataDir);
+            statement.Replace("@DATA@", EscapeSqlLiteral(dataDir));
             db.ExecuteSQL(statement.Strip(wxString::both).BeforeLast(';'));
             statement.clear();
         }
     }
     if (!statement.Strip(wxString::both).empty()) {
-        statement.Replace("@DATA@", dataDir);
+        statement.Replace("@DATA@", EscapeSqlLiteral(dataDir));
         db.ExecuteSQL(statement);
     }
 }
@@ -66,7 +67,9 @@ void CreateSqliteLibrary(const wxString& strDatabaseFile, const wxString& strDat
     // Built under a temporary name and moved into place, so an interrupted
     // first start never leaves a half-made library behind.
     const wxString partial = strDatabaseFile + ".partial";
-    wxRemoveFile(partial);
+    if (wxFileName::FileExists(partial)) {
+        wxRemoveFile(partial);
+    }
     try {
         CDatabase db;
         db.OpenEx("Driver=" + driver + ";Database=" + partial + ";");
@@ -76,7 +79,9 @@ void CreateSqliteLibrary(const wxString& strDatabaseFile, const wxString& strDat
         transaction.Commit();
         db.Close();
     } catch (...) {
-        wxRemoveFile(partial);
+        if (wxFileName::FileExists(partial)) {
+            wxRemoveFile(partial);
+        }
         throw;
     }
     if (!wxRenameFile(partial, strDatabaseFile, true)) {

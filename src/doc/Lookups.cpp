@@ -1,0 +1,47 @@
+// ID-to-name lookups: each returns a placeholder instead of failing. Item
+// lookups use their own set, so they never move m_pItemsSet.
+#include "doc/VersiluxDoc.h"
+
+namespace {
+const wxString kUnknown = "**unknown**";
+}
+
+wxString CVersiluxDoc::GetVPDName(int nID) {
+    m_pVPDSet->m_strFilter = wxString::Format("ID=%d", nID);
+    Rebuild(*m_pVPDSet);
+    return m_pVPDSet->IsEOF() ? wxString("*UNKNOWN*") : m_pVPDSet->m_Name;
+}
+
+wxString CVersiluxDoc::GetItemTitle(int nID) {
+    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
+    Rebuild(*m_pLookupSet);
+    return m_pLookupSet->IsEOF() ? kUnknown : m_pLookupSet->m_Title;
+}
+
+wxString CVersiluxDoc::GetItemHeading2(int nID) {
+    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
+    Rebuild(*m_pLookupSet);
+    return m_pLookupSet->IsEOF() ? kUnknown : m_pLookupSet->m_Heading2;
+}
+
+wxString CVersiluxDoc::GetItemFileName(int nID) {
+    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
+    Rebuild(*m_pLookupSet);
+    return m_pLookupSet->IsEOF() ? kUnknown : m_pLookupSet->m_FileName;
+}
+
+wxString CVersiluxDoc::GetItemText(int nID) {
+    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
+    Rebuild(*m_pLookupSet);
+    if (m_pLookupSet->IsEOF()) {
+        return kUnknown;
+    }
+    const CItemsSet& s = *m_pLookupSet;
+    return s.m_Heading1 + "\n" + s.m_Heading2 + "\n" + s.m_Field1 + "\n" + s.m_Field2 + "\n";
+}
+
+wxString CVersiluxDoc::GetScheduleName(int nID) {
+    m_pScheduleSet->m_strFilter = wxString::Format("[ID]=%d", nID);
+    Rebuild(*m_pScheduleSet);
+    return m_pScheduleSet->IsEOF() ? kUnknown : m_pScheduleSet->m_Name;
+}

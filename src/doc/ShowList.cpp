@@ -1,0 +1,272 @@
+// Building the show list: one entry per screen, from the single item being
+// previewed, the open player file or the rows of the current schedule.
+#include <algorithm>
+#include <map>
+
+#include "doc/ShowEntry.h"
+#include "doc/VersiluxDoc.h"
+
+namespace {
+
+// The colours and key a not-found entry is shown in.
+constexpr COLORREF kNotFoundForeground = MakeColourValue(255, 255, 255);
+constexpr COLORREF kNotFoundBackground = MakeColourValue(0, 0, 0);
+
+const wxString kOldTitleSentinel = "ThisIsANOldTitle";
+
+template <typename T>
+T ElementAt(const std::vector<T>& array, int i) {
+    if (array.empty()) {
+        return T{};
+    }
+    return array[static_cast<size_t>(std::clamp(i, 0, static_cast<int>(array.size()) - 1))];
+}
+
+void AppendColour(COLORREF c, std::vector<unsigned char>& r, std::vector<unsigned char>& g,
+                  std::vector<unsigned char>& b) {
+    r.push_back(static_cast<unsigned char>(RedOf(c)));
+    g.push_back(static_cast<unsigned char>(GreenOf(c)));
+    b.push_back(static_cast<unsigned char>(BlueOf(c)));
+}
+
+COLORREF ColourAt(const std::vector<unsigned char>& r, const std::vector<unsigned char>& g,
+                  const std::vector<unsigned char>& b, int i) {
+    return MakeColourValue(ElementAt(r, i), ElementAt(g, i), ElementAt(b, i));
+}
+
+}  // namespace
+
+void CVersiluxDoc::BuildShowList() {
+    wxString strEntry;
+    wxString strTitle;
+    wxString strPreviousTitle = kOldTitleSentinel;
+    int nPartCounter = 0;
+    bool bContinue = true;
+    int nFileType = 0;
+    int nFileForeground = 0, nFileForeground2 = 0, nFileBackground = 0;
+    bool bFilePreferFlats = false;
+
+    // Single-item mode wins over a player file: it is what the operator
+    // asked for last.
+    const bool bSingle = m_bPreview;
+    const bool bFile = !bSingle && m_bPlayerFile;
+    if (bSingle) {
+        m_bPreviewDone = false;
+    } else if (bFile) {
+        m_nItemCount = 0;
+    } else {
+        m_pScheduleItemSet->m_strFilter = wxString::Format("Schedule_ID=%d", m_nScheduleID);
+        m_pScheduleItemSet->m_strSort = "Item_Order";
+        Rebuild(*m_pScheduleItemSet);
+    }
+    m_strPartText.clear();
+    m_strPartHeading.clear();
+    m_nPartIndex = 0;
+
+    m_arrEntries.clear();
+    m_arrTitles.clear();
+    for (auto* array : {&m_arrEntryFlags, &m_arrFgRed, &m_arrFgGreen, &m_arrFgBlue, &m_arrFg2Red,
+                        &m_arrFg2Green, &m_arrFg2Blue, &m_arrBgRed, &m_arrBgGreen, &m_arrBgBlue,
+                        &m_arrTranspose, &m_arrPreferFlats}) {
+        array->clear();
+    }
+    m_arrPartNumber.clear();
+    m_arrPartCount.clear();
+
+    // The palette cannot change during a build: each colour is read once.
+    std::map<int, COLORREF> colours;
+    auto colour = [&](int id, COLORREF fallback) {
+        auto [it, inserted] = colours.try_emplace(id, 0);
+        if (inserted) {
+            it->second = LookupColour(id, fallback);
+        }
+        return it->second;
+    };
+    const COLORREF white = MakeColourValue(255, 255, 255);
+    const COLORREF black = MakeColourValue(0, 0, 0);
+
+    while (bSingle || bFile ? bContinue : !m_pScheduleItemSet->IsEOF()) {
+        int nTranspose = 0;
+        if (bFile) {
+            strEntry = NextEntryFromFile(nTranspose, nFileForeground, nFileForeground2,
+                                         nFileBackground, bFilePreferFlats, nFileType, strTitle);
+        } else {
+            strEntry = NextEntryFromDatabase(nTranspose, strTitle);
+        }
+        if ((bSingle || bFile) && strEntry.StartsWith("99")) {
+            bContinue = false;
+            continue;
+        }
+        m_arrEntries.push_back(strEntry);
+        if (strTitle != strPreviousTitle) {
+            m_arrTitles.push_back(strTitle);
+            strPreviousTitle = strTitle;
+            ++m_nItemCount;
+        }
+
+        COLORREF fg, fg2, bg;
+        int t;
+        bool flats;
+        if (bFile) {
+            fg = colour(nFileForeground, white);
+            fg2 = colour(nFileForeground2, white);
+            bg = colour(nFileBackground, black);
+            t = nTranspose;
+            flats = bFilePreferFlats;
+        } else if (!m_pItemsSet->IsOpen() || m_pItemsSet->IsEOF()) {
+            // A row whose item is gone has no colours or key of its own.
+            fg = fg2 = kNotFoundForeground;
+            bg = kNotFoundBackground;
+            t = 0;
+            flats = false;
+        } else {
+            const CItemsSet& item = *m_pItemsSet;
+            fg = colour(item.m_Foreground, white);
+            fg2 = colour(item.m_Foreground2, white);
+            bg = colour(item.m_Background, black);
+            t = (bSingle || nTranspose == 999) ? item.m_Transpose : nTranspose;
+            flats = item.m_PreferFlats;
+        }
+        AppendColour(fg, m_arrFgRed, m_arrFgGreen, m_arrFgBlue);
+        AppendColour(fg2, m_arrFg2Red, m_arrFg2Green, m_arrFg2Blue);
+        AppendColour(bg, m_arrBgRed, m_arrBgGreen, m_arrBgBlue);
+        m_arrTranspose.push_back(static_cast<unsigned char>(t + 12));
+        m_arrPreferFlats.push_back(flats ? 1 : 0);
+
+        const int v = (HasMoreParts() ? 1 : 0) + (IsContinuation() ? 2 : 0);
+        m_arrEntryFlags.push_back(static_cast<unsigned char>(v));
+        if (v == 0 || v == 1) {
+            m_arrPartCount.insert(m_arrPartCount.end(), nPartCounter, nPartCounter);
+            nPartCounter = 1;
+        } else {
+            ++nPartCounter;
+        }
+        m_arrPartNumber.push_back(nPartCounter);
+    }
+    m_arrPartCount.insert(m_arrPartCount.end(), nPartCounter, nPartCounter);
+
+    m_arrEntries.push_back(kEntryEndNotice);
+    m_arrEntries.push_back(kEntryMenu);
+    m_nLastEntry = static_cast<int>(m_arrEntries.size()) - 1;
+    m_arrEntryFlags.push_back(0);
+    m_arrPartNumber.push_back(1);
+    m_arrPartCount.push_back(1);
+
+    if (bSingle) {
+        m_nItemCount = 1;
+    } else if (!bFile) {
+        m_nItemCount = static_cast<int>(m_pScheduleItemSet->GetRecordCount());
+    }
+}
+
+wxString CVersiluxDoc::NextEntryFromDatabase(int& nTranspose, wxString& strTitle) {
+    nTranspose = 0;
+    const bool bSingle = m_bPreview;
+    if (m_bPreviewDone && (bSingle || m_pScheduleItemSet->IsEOF())) {
+        return kEntryEndOfSource;
+    }
+    CItemsSet& item = *m_pItemsSet;
+    CScheduleItemSet& row = *m_pScheduleItemSet;
+    if (!bSingle) {
+        // Parts after the first come from the text kept in m_strPartText.
+        if (m_strPartText.empty()) {
+            item.m_strFilter = wxString::Format("ID=%d", row.m_Item_ID);
+            Rebuild(item);
+        }
+        m_bShowSearch = false;
+    }
+    if (!item.IsOpen() || item.IsEOF() || item.IsBOF() || item.IsDeleted()) {
+        m_nPartIndex = 0;
+        m_strPartText.clear();
+        if (!bSingle) {
+            row.MoveNext();
+        }
+        return kEntryNotFound;
+    }
+    strTitle = item.m_Title;
+
+    if (IsSplitType(item.m_Type)) {
+        if (m_strPartText.empty()) {
+            m_strPartText = item.m_Field1;
+            m_strPartHeading = item.m_Type == 4   ? item.m_Heading1
+                               : item.m_Type == 8 ? item.m_Heading2
+                                                  : wxString();
+            m_nPartIndex = 0;
+        } else {
+            ++m_nPartIndex;
+        }
+        // A '&' at index 0 or 1 never splits, so no part is empty.
+        const size_t p = m_strPartText.find('&', 2);
+        wxString strPart;
+        if (p == wxString::npos) {
+            strPart = m_strPartText;
+            m_strPartText.clear();
+        } else {
+            strPart = m_strPartText.Left(p);
+            m_strPartText = m_strPartText.Mid(p);
+        }
+        nTranspose = bSingle ? 0 : row.m_Transpose;
+        wxString strEntry =
+            item.m_Type == 8
+                ? wxString::Format("%d\b\b%s\b%s\b", item.m_Type, m_strPartHeading, strPart)
+                : wxString::Format("%d\b%s\b\b%s\b", item.m_Type, m_strPartHeading, strPart);
+        if (!HasMoreParts()) {
+            if (bSingle) {
+                m_bPreviewDone = true;
+            } else {
+                row.MoveNext();
+            }
+        }
+        return strEntry;
+    }
+
+    nTranspose = bSingle ? 0 : row.m_Transpose;
+    wxString strEntry = wxString::Format("%d\b%s\b%s\b%s\b%s", item.m_Type, item.m_Heading1,
+                                         m_bAltH2 ? item.m_Heading2_alt : item.m_Heading2,
+                                         item.m_Field1, item.m_Field2);
+    if (bSingle) {
+        m_bPreviewDone = true;
+    } else {
+        row.MoveNext();
+    }
+    m_nPartIndex = 0;
+    return strEntry;
+}
+
+wxString CVersiluxDoc::NextEntryFromFile(int& /*nTranspose*/, int& /*nForeground*/,
+                                         int& /*nForeground2*/, int& /*nBackground*/,
+                                         bool& /*bPreferFlats*/, int& /*nType*/,
+                                         wxString& /*strTitle*/) {
+    // No player file can be open yet: the source is empty.
+    return kEntryEndOfSource;
+}
+
+wxString CVersiluxDoc::GetEntry(int i) const {
+    return m_arrEntries.empty()
+               ? wxString()
+               : m_arrEntries[std::clamp(i, 0, static_cast<int>(m_arrEntries.size()) - 1)];
+}
+unsigned char CVersiluxDoc::GetEntryFlags(int i) const {
+    return ElementAt(m_arrEntryFlags, i);
+}
+int CVersiluxDoc::GetPartNumber(int i) const {
+    return ElementAt(m_arrPartNumber, i);
+}
+int CVersiluxDoc::GetPartCount(int i) const {
+    return ElementAt(m_arrPartCount, i);
+}
+COLORREF CVersiluxDoc::GetForeground(int i) const {
+    return ColourAt(m_arrFgRed, m_arrFgGreen, m_arrFgBlue, i);
+}
+COLORREF CVersiluxDoc::GetForeground2(int i) const {
+    return ColourAt(m_arrFg2Red, m_arrFg2Green, m_arrFg2Blue, i);
+}
+COLORREF CVersiluxDoc::GetBackground(int i) const {
+    return ColourAt(m_arrBgRed, m_arrBgGreen, m_arrBgBlue, i);
+}
+int CVersiluxDoc::GetTranspose(int i) const {
+    return m_arrTranspose.empty() ? 0 : static_cast<int>(ElementAt(m_arrTranspose, i)) - 12;
+}
+bool CVersiluxDoc::GetPreferFlats(int i) const {
+    return ElementAt(m_arrPreferFlats, i) != 0;
+}

@@ -1,0 +1,171 @@
+// The one document: owns the connection and the shared record sets, holds
+// the settings copied from the config row, the current VPD and schedule, the
+// mode switches, and the show list that a show plays.
+#pragma once
+
+#include <wx/docview.h>
+#include <wx/string.h>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "db/ColoursSet.h"
+#include "db/ConfigSet.h"
+#include "db/ItemsSet.h"
+#include "db/ScheduleItemSet.h"
+#include "db/ScheduleSet.h"
+#include "db/TempSearchSet.h"
+#include "db/VPDSet.h"
+#include "doc/ColourValue.h"
+#include "odbc/Database.h"
+
+// The data source holds no row where one is needed to start (VPD, config).
+class CStartupError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class CVersiluxDoc : public wxDocument {
+  public:
+    // Connects to the data source and reads the settings. Throws CDBException
+    // when the data source cannot be reached, CStartupError when it holds no
+    // config or VPD row.
+    CVersiluxDoc();
+    ~CVersiluxDoc() override;
+
+    // ---- show list ----
+    void BuildShowList();
+    wxString NextEntryFromDatabase(int& nTranspose, wxString& strTitle);
+    wxString NextEntryFromFile(int& nTranspose, int& nForeground, int& nForeground2,
+                               int& nBackground, bool& bPreferFlats, int& nType,
+                               wxString& strTitle);
+    bool HasMoreParts() const { return !m_strPartText.empty(); }
+    bool IsContinuation() const { return m_nPartIndex > 0; }
+
+    wxString GetEntry(int i) const;
+    unsigned char GetEntryFlags(int i) const;
+    int GetPartNumber(int i) const;
+    int GetPartCount(int i) const;
+    COLORREF GetForeground(int i) const;
+    COLORREF GetForeground2(int i) const;
+    COLORREF GetBackground(int i) const;
+    int GetTranspose(int i) const;
+    bool GetPreferFlats(int i) const;
+    int GetLastEntry() const { return m_nLastEntry; }
+    int GetItemCount() const { return m_nItemCount; }
+    const std::vector<wxString>& GetTitles() const { return m_arrTitles; }
+
+    // ---- lookups: a placeholder instead of a failure ----
+    wxString GetVPDName(int nID);
+    wxString GetItemTitle(int nID);
+    wxString GetItemHeading2(int nID);
+    wxString GetItemFileName(int nID);
+    wxString GetItemText(int nID);
+    wxString GetScheduleName(int nID);
+
+    // ---- the debugging dump of the show list ----
+    // Builds the show list and returns the dump's text (line ends "\n").
+    wxString FormatDebugShowGo();
+    // Builds the show list and writes the dump; false with a reason on failure.
+    bool WriteDebugShowGo(const wxString& strPath, wxString& strError);
+
+    // ---- simple accessors ----
+    int GetScheduleID() const { return m_nScheduleID; }
+    wxString GetVPDFilter() const;
+    wxString GetFlagCaption1() const { return m_pConfigSet->m_Flag1; }
+    wxString GetFlagCaption2() const { return m_pConfigSet->m_Flag2; }
+    wxString GetFlagCaption3() const { return m_pConfigSet->m_Flag3; }
+    wxString GetFlagCaption4() const { return m_pConfigSet->m_Flag4; }
+    bool IsKensington() const { return m_bKensington; }
+    bool IsShowingSearch() const { return m_bShowSearch; }
+    wxString GetSearchPhrase() const { return m_strSearchPhrase; }
+    COLORREF GetForeground3() const { return m_crForeground3; }
+    COLORREF GetForeground4() const { return m_crForeground4; }
+    COLORREF GetChordColour() const { return m_crChord; }
+    COLORREF GetBarColour() const { return m_crBar; }
+
+    // Re-reads the copies of the config row (after the settings were saved).
+    void ReadConfigCopies();
+    // A colour number as a colour value; fallback when no Colours row has it.
+    COLORREF LookupColour(int nColourID, COLORREF crFallback);
+
+    // Refreshes every view.
+    void RefreshViews() { UpdateAllViews(nullptr, nullptr); }
+
+    // ---- connection and shared record sets ----
+    CDatabase m_database;
+    std::unique_ptr<CColoursSet> m_pColoursSet;
+    std::unique_ptr<CConfigSet> m_pConfigSet;
+    std::unique_ptr<CItemsSet> m_pItemsSet;
+    std::unique_ptr<CItemsSet> m_pLookupSet;
+    std::unique_ptr<CScheduleItemSet> m_pScheduleItemSet;
+    std::unique_ptr<CScheduleSet> m_pScheduleSet;
+    std::unique_ptr<CTempSearchSet> m_pTempSearchSet;
+    std::unique_ptr<CVPDSet> m_pVPDSet;
+
+    // ---- current selection and settings ----
+    int m_nVPD = 0;
+    wxString m_strVPDName;
+    int m_nScheduleID = 0;  // 0 none, > 0 a schedule, -1 a player file
+    wxString m_strScheduleName;
+    bool m_bKensington = false;
+    bool m_bTabletMode = false;
+    COLORREF m_crForeground3 = 0;
+    COLORREF m_crForeground4 = 0;
+    COLORREF m_crChord = 0;
+    COLORREF m_crBar = 0;
+    bool m_bAltH2 = false;
+
+    // ---- mode switches ----
+    bool m_bPlayerFile = false;
+    bool m_bPreview = false;
+    bool m_bPreviewDone = false;
+    bool m_bShowSearch = false;
+    bool m_bSearchThisVPD = false;
+    bool m_bSearchTemp = false;
+    bool m_bShowStats = false;
+    bool m_bPrintable = false;
+    bool m_bPrintPreferFlats = false;
+    bool m_bPrintBW = false;
+    int m_nPrintTranspose = 0;
+    bool m_bDisplayFile = false;
+    bool m_bScrollTop = false;
+
+    // ---- listings for the main view ----
+    wxString m_strSearchPhrase;
+    int m_nSearchLine = 0;
+    int m_nSearchFirst = 0;
+    static constexpr int kMaxStats = 50;
+    std::vector<int> m_statIDs = std::vector<int>(kMaxStats, 0);
+    std::vector<int> m_statCounts = std::vector<int>(kMaxStats, 0);
+    std::vector<wxString> m_statTitles = std::vector<wxString>(kMaxStats);
+    int m_nStatCount = 0;
+
+  private:
+    void ResolveScreenColours();
+    void ChooseDefaultVPD();
+    // Requery when open, else open: every shared set is read this way.
+    static void Rebuild(CRecordset& set);
+
+    // ---- the show list ----
+    std::vector<wxString> m_arrEntries;
+    std::vector<wxString> m_arrTitles;
+    std::vector<unsigned char> m_arrEntryFlags;
+    // Part numbers and counts are kept wider than a byte, so an item of more
+    // than 255 parts still counts right.
+    std::vector<int> m_arrPartNumber;
+    std::vector<int> m_arrPartCount;
+    std::vector<unsigned char> m_arrFgRed, m_arrFgGreen, m_arrFgBlue;
+    std::vector<unsigned char> m_arrFg2Red, m_arrFg2Green, m_arrFg2Blue;
+    std::vector<unsigned char> m_arrBgRed, m_arrBgGreen, m_arrBgBlue;
+    std::vector<unsigned char> m_arrTranspose;
+    std::vector<unsigned char> m_arrPreferFlats;
+    int m_nLastEntry = 0;
+    int m_nItemCount = 0;
+
+    wxString m_strPartText;
+    wxString m_strPartHeading;
+    int m_nPartIndex = 0;
+
+    wxDECLARE_NO_COPY_CLASS(CVersiluxDoc);
+};

@@ -1,0 +1,27 @@
+// A small library written row by row, for tests that need exact contents:
+// the tables, three colours, three VPDs and the config row.
+#pragma once
+
+#include <wx/string.h>
+#include <vector>
+
+#include "support/TempDataSource.h"
+
+class SmallLibrary {
+  public:
+    // vpdDefault: the config row's VPD_Default.
+    explicit SmallLibrary(int vpdDefault = 1);
+
+    TempDataSource& Source() { return m_source; }
+
+    // Adds an item in VPD 1 (white on black, yellow second colour); returns its ID.
+    long AddItem(const wxString& title, int type, const wxString& field1 = "words",
+                 int transpose = 0, bool preferFlats = false);
+    // Adds a schedule in VPD 1 with its rows; transposes[i] for item i (999 = item's own).
+    long AddSchedule(const wxString& name, const std::vector<long>& items,
+                     const std::vector<int>& transposes = {});
+    void Exec(const wxString& sql) { m_source.Exec(sql); }
+
+  private:
+    TempDataSource m_source{TempDataSource::Content::Schema};
+};
