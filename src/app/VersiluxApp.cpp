@@ -2,7 +2,7 @@
 #include <wx/frame.h>
 
 class CVersiluxApp : public wxApp {
-public:
+  public:
     bool OnInit() override {
         auto* frame = new wxFrame(nullptr, wxID_ANY, "Versilux");  // owned by wx
         frame->Show();

@@ -1,1 +1,83 @@
-# Placeholder until the headless dump exists.
+# The headless dump run as a user would, on a fresh home folder: the first
+# run creates the default data source, later runs use it unaltered.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(ENV{HOME} ${WORK})
+set(ENV{XDG_DATA_HOME} ${WORK}/share)
+set(ENV{ODBCINI} ${WORK}/odbc.ini)
+
+# file(READ) drops carriage returns, so files are compared as hex.
+function(read_hex path var)
+  file(READ ${path} hex HEX)
+  set(${var} "${hex}" PARENT_SCOPE)
+endfunction()
+function(find_text haystack_hex text var)
+  string(HEX "${text}" needle)
+  string(FIND "${haystack_hex}" "${needle}" at)
+  if(at GREATER_EQUAL 0)
+    math(EXPR at "${at} / 2")
+  endif()
+  set(${var} ${at} PARENT_SCOPE)
+endfunction()
+
+function(run expected_rc)
+  execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL ${expected_rc})
+    message(FATAL_ERROR "versilux ${ARGN}: exit ${rc}, expected ${expected_rc}\n${out}${err}")
+  endif()
+  set(last_err "${err}" PARENT_SCOPE)
+endfunction()
+
+run(0 --debug-show-go 1)
+read_hex(${WORK}/DebugShowGo.txt dump)
+find_text("${dump}" " items\r\n\r\n============================\r\nItem 0\r\nnType 1\r\n" at)
+if(at LESS 1 OR at GREATER 3)
+  message(FATAL_ERROR "unexpected dump start")
+endif()
+find_text("${dump}" "sH1 **end - Press Q to quit or advance for menu**\r\n" at)
+if(at LESS 0)
+  message(FATAL_ERROR "the dump has no end notice")
+endif()
+file(READ ${WORK}/odbc.ini ini_after_first)
+file(TIMESTAMP ${WORK}/share/versilux/versilux.db db_time)
+
+# An unknown schedule: only the end notice and the menu.
+run(0 --debug-show-go 4242 --out ${WORK}/unknown.txt)
+read_hex(${WORK}/unknown.txt unknown)
+find_text("${unknown}" "2 items\r\n\r\n" at)
+if(NOT at EQUAL 0)
+  message(FATAL_ERROR "unknown schedule: not an empty list")
+endif()
+find_text("${unknown}" "\n0 scheduleitemnames\r\n" at)
+if(at LESS 0)
+  message(FATAL_ERROR "unknown schedule lists titles")
+endif()
+
+file(READ ${WORK}/odbc.ini ini_after_second)
+file(TIMESTAMP ${WORK}/share/versilux/versilux.db db_time_after)
+if(NOT ini_after_first STREQUAL ini_after_second OR NOT db_time STREQUAL db_time_after)
+  message(FATAL_ERROR "an existing data source was altered")
+endif()
+
+# Bad arguments: usage and exit 2.
+run(2 --debug-show-go)
+run(2 --debug-show-go twelve)
+run(2 --debug-show-go 1 --out)
+run(2 --debug-show-go 1 --bogus x)
+if(NOT last_err MATCHES "usage: versilux")
+  message(FATAL_ERROR "no usage text: ${last_err}")
+endif()
+
+# An unwritable output: a clear message and exit 1.
+run(1 --debug-show-go 1 --out ${WORK}/no/such/folder/dump.txt)
+if(NOT last_err MATCHES "no/such/folder")
+  message(FATAL_ERROR "unclear failure: ${last_err}")
+endif()
+
+# A data source that cannot be reached: the message names it and the reason.
+file(WRITE ${WORK}/odbc.ini "[Versilux]\nDriver=NoSuchDriver\nDatabase=/nowhere/x.db\n")
+run(1 --debug-show-go 1)
+if(NOT last_err MATCHES "\"Versilux\"")
+  message(FATAL_ERROR "failure does not name the data source: ${last_err}")
+endif()
