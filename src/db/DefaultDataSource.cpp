@@ -2,6 +2,7 @@
 
 #include <wx/ffile.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/tokenzr.h>
 #include <wx/utils.h>
 #include <stdexcept>
@@ -14,6 +15,7 @@
 #include "odbc/Database.h"
 
 wxString ReadSqlScript(const wxString& path) {
+    wxLogNull quiet;  // the failure is reported by the exception
     wxFFile file(path, "rb");
     wxString text;
     if (!file.IsOpened() || !file.ReadAll(&text, wxConvUTF8)) {
