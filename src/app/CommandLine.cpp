@@ -1,10 +1,15 @@
 #include "app/CommandLine.h"
 
+#include <unistd.h>
+#include <wx/app.h>
 #include <wx/init.h>
+#include <wx/utils.h>
 #include <cstdio>
+#include <vector>
 
 #include "app/Startup.h"
 #include "doc/VersiluxDoc.h"
+#include "view/ExportScreens.h"
 
 namespace {
 
@@ -61,6 +66,51 @@ int RunDebugShowGo(int argc, char** argv) {
     return 0;
 }
 
+// Drawing needs the toolkit on a display. Without one, the command runs
+// itself again under a virtual display when xvfb-run is there.
+void RerunUnderVirtualDisplay(int argc, char** argv) {
+    wxString display;
+    if ((wxGetEnv("DISPLAY", &display) && !display.empty()) || wxGetEnv("VERSILUX_XVFB", nullptr)) {
+        return;
+    }
+    setenv("VERSILUX_XVFB", "1", 1);
+    std::vector<char*> args = {const_cast<char*>("xvfb-run"), const_cast<char*>("-a")};
+    args.insert(args.end(), argv, argv + argc);
+    args.push_back(nullptr);
+    execvp("xvfb-run", args.data());  // returns only when xvfb-run is not installed
+}
+
+int RunExportScreens(int argc, char** argv) {
+    CExportScreensArgs args;
+    if (!ParseExportScreensArgs(argc, argv, 2, args)) {
+        return Fail(kExportScreensUsage, 2);
+    }
+    RerunUnderVirtualDisplay(argc, argv);
+    wxApp::SetInstance(new wxApp);  // a plain application: no windows, only drawing
+    if (!wxEntryStart(argc, argv)) {
+        return Fail("versilux: --export-screens needs a display (run it under xvfb-run)", 1);
+    }
+    int rc = 1;
+    {
+        wxString error;
+        std::unique_ptr<CVersiluxDoc> doc = OpenVersiluxDocument(error);
+        if (!doc) {
+            Fail(error, 1);
+        } else {
+            try {
+                rc = ExportScreens(*doc, args.nScheduleID, args.size, args.strOutDir, error);
+                if (rc != 0) {
+                    Fail("versilux: " + error, rc);
+                }
+            } catch (const std::exception& e) {
+                rc = Fail(DescribeStartupFailure(e), 1);
+            }
+        }
+    }  // the document goes before the toolkit is cleaned up
+    wxEntryCleanup();
+    return rc;
+}
+
 }  // namespace
 
 bool RunHeadlessCommand(int argc, char** argv, int& rc) {
@@ -72,8 +122,12 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         rc = RunDebugShowGo(argc, argv);
         return true;
     }
+    if (command == "--export-screens") {
+        rc = RunExportScreens(argc, argv);
+        return true;
+    }
     if (command == "--help" || command == "-h") {
-        std::printf("%s", kUsage);
+        std::printf("%s%s", kUsage, kExportScreensUsage);
         rc = 0;
         return true;
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <wx/docview.h>
+#include <wx/image.h>
 #include <wx/string.h>
 #include <memory>
 #include <stdexcept>
@@ -55,6 +56,14 @@ class CVersiluxDoc : public wxDocument {
     int GetItemCount() const { return m_nItemCount; }
     const std::vector<wxString>& GetTitles() const { return m_arrTitles; }
 
+    // ---- walking the show list by items (ShowNavigation.cpp) ----
+    int LastPartOf(int i) const;
+    int FirstPartOf(int i) const;
+    // The first entry of the n-th item, counting from 1.
+    int EntryOfItem(int n) const;
+    // Adds nDelta semitones to every part of the item holding entry i.
+    void TransposeItem(int i, int nDelta);
+
     // ---- lookups: a placeholder instead of a failure ----
     wxString GetVPDName(int nID);
     wxString GetItemTitle(int nID);
@@ -88,6 +97,12 @@ class CVersiluxDoc : public wxDocument {
     void ReadConfigCopies();
     // A colour number as a colour value; fallback when no Colours row has it.
     COLORREF LookupColour(int nColourID, COLORREF crFallback);
+
+    // ---- pictures ----
+    // Loads the picture file into gpPicture; false, with the previous picture
+    // kept, when the file cannot be read or decoded.
+    bool LoadPicture(const wxString& strPath);
+    wxImage gpPicture;
 
     // Refreshes every view.
     void RefreshViews() { UpdateAllViews(nullptr, nullptr); }

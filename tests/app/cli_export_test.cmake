@@ -1,0 +1,35 @@
+# Screens as pictures from the command line, on a fresh home folder.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(ENV{HOME} ${WORK})
+set(ENV{XDG_DATA_HOME} ${WORK}/share)
+set(ENV{ODBCINI} ${WORK}/odbc.ini)
+
+function(run expected_rc)
+  execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL ${expected_rc})
+    message(FATAL_ERROR "versilux ${ARGN}: exit ${rc}, expected ${expected_rc}\n${out}${err}")
+  endif()
+  set(last_err "${err}" PARENT_SCOPE)
+endfunction()
+
+run(0 --debug-show-go 2 --out ${WORK}/dump.txt)
+file(STRINGS ${WORK}/dump.txt first LIMIT_COUNT 1)
+string(REGEX MATCH "^[0-9]+" entries "${first}")
+
+run(0 --export-screens 2 --size 640x360 --out ${WORK}/shots)
+file(GLOB shots ${WORK}/shots/*.png)
+list(LENGTH shots count)
+if(NOT count EQUAL entries)
+  message(FATAL_ERROR "${count} pictures for ${entries} show entries")
+endif()
+if(NOT EXISTS ${WORK}/shots/001.png)
+  message(FATAL_ERROR "no 001.png")
+endif()
+
+run(2 --export-screens 2 --size 640 --out ${WORK}/x)
+run(2 --export-screens 2 --out ${WORK}/x)
+run(2 --export-screens --size 640x360 --out ${WORK}/x)
+file(WRITE ${WORK}/a-file "")
+run(1 --export-screens 2 --size 640x360 --out ${WORK}/a-file/sub)
