@@ -1,0 +1,28 @@
+#include "doc/ScheduleSelection.h"
+
+#include "doc/KeyedEntry.h"
+#include "doc/VersiluxDoc.h"
+
+void SelectScheduleFromEntry(CVersiluxDoc& doc, const wxString& strSelected) {
+    doc.m_nScheduleID = static_cast<int>(KeyedEntryNumber(strSelected));
+    CScheduleItemSet& rows = *doc.m_pScheduleItemSet;
+    rows.m_strFilter = wxString::Format("Schedule_ID=%d", doc.m_nScheduleID);
+    rows.m_strSort = "Item_Order";
+    if (rows.IsOpen()) {
+        rows.Requery();
+    } else {
+        rows.Open();
+    }
+    doc.m_strScheduleName = KeyedEntryName(strSelected);
+    doc.SetTitle(doc.m_strScheduleName);
+    doc.m_bPlayerFile = false;
+    doc.m_bShowSearch = false;
+    doc.m_bPrintable = false;
+    doc.m_bShowStats = false;
+    doc.RefreshViews();
+}
+
+void ClearScheduleSelection(CVersiluxDoc& doc) {
+    doc.m_nScheduleID = 0;
+    doc.RefreshViews();
+}
