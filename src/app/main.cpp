@@ -3,10 +3,13 @@
 #include <wx/init.h>
 
 #include "app/CommandLine.h"
+#include "app/VersiluxApp.h"
 
 int main(int argc, char** argv) {
     if (int rc = 0; RunHeadlessCommand(argc, argv, rc)) {
         return rc;
     }
+    // No headless command: the program with its windows.
+    wxApp::SetInstance(new CVersiluxApp);  // wx owns the application object
     return wxEntry(argc, argv);
 }

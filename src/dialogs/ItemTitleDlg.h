@@ -1,0 +1,26 @@
+// "Title for Item": a one-line prompt for a new item's title (at most 100
+// characters, empty accepted).
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/string.h>
+
+class wxTextCtrl;
+
+class CItemTitleDlg : public wxDialog {
+  public:
+    static constexpr size_t kMaxTitle = 100;
+
+    explicit CItemTitleDlg(wxWindow* pParent);
+
+    wxString m_strTitle;
+
+    bool TransferDataToWindow() override;
+    // Refuses an over-long title with the usual message; the dialog stays open.
+    bool TransferDataFromWindow() override;
+
+    wxTextCtrl* GetTitleEdit() const { return m_pEdit; }
+
+  private:
+    wxTextCtrl* m_pEdit = nullptr;
+};

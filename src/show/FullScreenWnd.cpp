@@ -1,0 +1,175 @@
+#include "show/FullScreenWnd.h"
+
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/display.h>
+#include <wx/image.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "view/VersiluxView.h"
+
+namespace {
+
+// The small square a shrunk window stands as: (10, 10) to (30, 30).
+const wxRect kShrunk(10, 10, 20, 20);
+
+}  // namespace
+
+CFullScreenWnd::~CFullScreenWnd() {
+    // Destroyed other than through DestroyDisplay (with its parent, say): the
+    // show must not keep a window that is gone.
+    if (m_pView != nullptr) {
+        m_pView->OnDisplayDestroyed();
+    }
+}
+
+bool CFullScreenWnd::CreateDisplay(wxWindow* pParent, CVersiluxView* pView) {
+    m_pView = pView;
+    if (!wxFrame::Create(pParent, wxID_ANY, wxString(), kShrunk.GetPosition(), kShrunk.GetSize(),
+                         wxBORDER_NONE | wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR)) {
+        return false;
+    }
+    SetBackgroundColour(*wxBLACK);
+    SetCursor(wxCursor(wxCURSOR_BLANK));
+    // A child takes the keys and clicks: a frame of its own gets no focus on
+    // every platform.
+    m_pSurface = new wxWindow(this, wxID_ANY, wxDefaultPosition, kShrunk.GetSize(),
+                              wxBORDER_NONE | wxWANTS_CHARS);
+    m_pSurface->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    m_pSurface->SetBackgroundColour(*wxBLACK);
+    m_pSurface->SetCursor(wxCursor(wxCURSOR_BLANK));
+    m_pSurface->Bind(wxEVT_KEY_DOWN, &CFullScreenWnd::OnKeyDown, this);
+    m_pSurface->Bind(wxEVT_LEFT_DOWN, &CFullScreenWnd::OnLeftDown, this);
+    m_pSurface->Bind(wxEVT_RIGHT_DOWN, &CFullScreenWnd::OnRightDown, this);
+    m_pSurface->Bind(wxEVT_PAINT, &CFullScreenWnd::OnPaint, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CFullScreenWnd::OnClose, this);
+    Show();
+    m_pSurface->SetFocus();
+    return true;
+}
+
+wxRect CFullScreenWnd::DisplayArea() const {
+    int n = wxDisplay::GetFromWindow(this);
+    if (n == wxNOT_FOUND) {
+        n = 0;
+    }
+    return wxDisplay(static_cast<unsigned>(n)).GetGeometry();
+}
+
+void CFullScreenWnd::TogglePlacement(bool bMaximised, int nTop, int nLeft, int nBottom,
+                                     int nRight) {
+    if (m_bPlaced) {
+        SetSize(kShrunk);
+    } else if (bMaximised) {
+        SetSize(DisplayArea());
+    } else {
+        // A rectangle with no width or height still leaves a window to find.
+        SetSize(wxRect(nLeft, nTop, std::max(1, nRight - nLeft), std::max(1, nBottom - nTop)));
+    }
+    m_bPlaced = !m_bPlaced;
+    m_bMaximised = bMaximised;
+    m_nTop = nTop;
+    m_nLeft = nLeft;
+    m_nBottom = nBottom;
+    m_nRight = nRight;
+    Raise();
+}
+
+void CFullScreenWnd::ToggleShown() {
+    TogglePlacement(m_bMaximised, m_nTop, m_nLeft, m_nBottom, m_nRight);
+}
+
+wxRect CFullScreenWnd::GetShowClientRect() const {
+    return wxRect(wxPoint(0, 0), GetClientSize());
+}
+
+wxBitmap& CFullScreenWnd::GetBackingBitmap() {
+    // A new size starts a new, black bitmap without the marker, so the next
+    // paint asks for the screen again.
+    const wxSize size = GetClientSize();
+    const int w = std::max(1, size.x);
+    const int h = std::max(1, size.y);
+    if (!m_bmpBacking.IsOk() || m_bmpBacking.GetWidth() != w || m_bmpBacking.GetHeight() != h) {
+        m_bmpBacking = wxBitmap(w, h, 24);
+        wxMemoryDC dc(m_bmpBacking);
+        dc.SetBackground(*wxBLACK_BRUSH);
+        dc.Clear();
+    }
+    return m_bmpBacking;
+}
+
+void CFullScreenWnd::Present() {
+    // The copy happens at the next paint, once the key handler has returned:
+    // keys pressed in quick succession then cost one copy, not one each.
+    m_pSurface->Refresh(false);
+}
+
+void CFullScreenWnd::DestroyDisplay() {
+    m_pView = nullptr;
+    Hide();
+    Destroy();
+}
+
+bool CFullScreenWnd::HasScreenMarker() const {
+    if (!m_bmpBacking.IsOk()) {
+        return false;
+    }
+    const wxImage pixel = m_bmpBacking.GetSubBitmap(wxRect(0, 0, 1, 1)).ConvertToImage();
+    return pixel.GetRed(0, 0) == 255 && pixel.GetGreen(0, 0) == 0 && pixel.GetBlue(0, 0) == 255;
+}
+
+void CFullScreenWnd::PostKey(int nKeyCode) {
+    if (m_pView != nullptr) {
+        m_pView->PostKey(nKeyCode);
+    }
+}
+
+void CFullScreenWnd::OnKeyDown(wxKeyEvent& event) {
+    // Alt and its combinations belong to the system, not to the show.
+    if (event.AltDown() || event.GetKeyCode() == WXK_ALT) {
+        event.Skip();
+    } else if (event.GetKeyCode() == WXK_ESCAPE) {
+        ToggleShown();
+    } else {
+        PostKey(event.GetKeyCode());
+    }
+}
+
+void CFullScreenWnd::OnLeftDown(wxMouseEvent& event) {
+    PostKey(WXK_DOWN);
+    event.Skip();
+}
+
+void CFullScreenWnd::OnRightDown(wxMouseEvent& event) {
+    PostKey(WXK_UP);
+    event.Skip();
+}
+
+void CFullScreenWnd::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(m_pSurface);
+    const wxBitmap& bitmap = GetBackingBitmap();
+    dc.DrawBitmap(bitmap, 0, 0, false);
+    if (!HasScreenMarker()) {
+        PostKey('A');
+    }
+}
+
+void CFullScreenWnd::OnClose(wxCloseEvent& event) {
+    // Closing the window (from the desktop) quits the show the usual way.
+    if (m_pView != nullptr && event.CanVeto()) {
+        event.Veto();
+        m_pView->PostKey('Q');
+        return;
+    }
+    event.Skip();
+}
+
+CShowWindow* CreateFullScreenWnd(wxWindow* pParent, CVersiluxView& view) {
+    auto wnd = std::make_unique<CFullScreenWnd>();
+    if (!wnd->CreateDisplay(pParent, &view)) {
+        return nullptr;
+    }
+    return wnd.release();  // a created window belongs to wx until DestroyDisplay
+}

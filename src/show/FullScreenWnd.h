@@ -1,0 +1,60 @@
+// The display window a show is painted on: borderless, black, always on top,
+// with an invisible pointer. It draws nothing of its own: screens arrive in
+// its backing bitmap, keys and clicks go to the main view, and a paint that
+// finds no screen marker asks the view to show the current screen again.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/frame.h>
+
+#include "view/ShowWindow.h"
+
+class CVersiluxView;
+
+class CFullScreenWnd : public wxFrame, public CShowWindow {
+  public:
+    CFullScreenWnd() = default;
+    ~CFullScreenWnd() override;
+
+    // Creates the window small (20 x 20 at (10, 10)) and visible. pView gets
+    // the keys and repaint requests; it may be null (a placement test).
+    bool CreateDisplay(wxWindow* pParent, CVersiluxView* pView);
+
+    void TogglePlacement(bool bMaximised, int nTop, int nLeft, int nBottom, int nRight) override;
+    void ToggleShown() override;
+    bool IsPlaced() const override { return m_bPlaced; }
+    wxRect GetShowClientRect() const override;
+    wxBitmap& GetBackingBitmap() override;
+    void Present() override;
+    wxWindow* GetWindow() override { return this; }
+    void DestroyDisplay() override;
+
+    // True when the backing bitmap carries the screen marker at (0, 0).
+    bool HasScreenMarker() const;
+    // The surface that takes the keys and clicks (tests send events to it).
+    wxWindow* GetSurface() const { return m_pSurface; }
+
+    bool m_bPlaced = false;
+    bool m_bMaximised = true;
+    int m_nTop = 0;
+    int m_nLeft = 0;
+    int m_nBottom = 100;
+    int m_nRight = 100;
+
+  private:
+    void OnKeyDown(wxKeyEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnPaint(wxPaintEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void PostKey(int nKeyCode);
+    // The screen the window stands on, for a maximised placement.
+    wxRect DisplayArea() const;
+
+    CVersiluxView* m_pView = nullptr;
+    wxWindow* m_pSurface = nullptr;
+    wxBitmap m_bmpBacking;
+};
+
+// The display window for a show of pView, or nullptr when it cannot be made.
+CShowWindow* CreateFullScreenWnd(wxWindow* pParent, CVersiluxView& view);

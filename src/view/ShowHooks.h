@@ -1,0 +1,23 @@
+// What the show needs from the layers above the view: the display window and
+// the show's pop-up menus. The application fills these when it creates the
+// view; a hook left empty makes that step fail the way a failing window does.
+#pragma once
+
+#include <functional>
+
+class CShowWindow;
+class CVersiluxDoc;
+class CVersiluxView;
+class wxWindow;
+
+struct CShowHooks {
+    // Creates the display window (small, visible) for the view's show; nullptr
+    // when the window could not be created.
+    std::function<CShowWindow*(wxWindow* pParent, CVersiluxView& view)> createDisplay;
+    // "Goto Item": the chosen item's number counted from 1, or 0.
+    std::function<int(wxWindow* pParent, CVersiluxDoc& doc)> gotoItem;
+    // The six-button "RClick" of tablet mode: its choice 1..6, or 0 on Cancel.
+    std::function<int(wxWindow* pParent)> showMenu;
+    // The three-button "RClick" of the menu entry: its choice 1..3, or 0.
+    std::function<int(wxWindow* pParent)> showMenuShort;
+};

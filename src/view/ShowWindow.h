@@ -1,0 +1,33 @@
+// The display window as the show control sees it. The window itself lives in
+// the show layer (CFullScreenWnd); the view only places it, paints into its
+// backing bitmap and destroys it.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/gdicmn.h>
+
+class wxWindow;
+
+class CShowWindow {
+  public:
+    // Places the window for the show, or shrinks it to the small square near
+    // the top-left corner, alternately; stores the arguments for ToggleShown.
+    virtual void TogglePlacement(bool bMaximised, int nTop, int nLeft, int nBottom, int nRight) = 0;
+    // TogglePlacement with the arguments of the last call (the Esc key).
+    virtual void ToggleShown() = 0;
+    // True while the window stands at its show placement (not shrunk).
+    virtual bool IsPlaced() const = 0;
+    // The client area, origin (0, 0).
+    virtual wxRect GetShowClientRect() const = 0;
+    // Screens are painted into this bitmap, the size of the client area.
+    virtual wxBitmap& GetBackingBitmap() = 0;
+    // Has the backing bitmap copied to the screen at the next paint.
+    virtual void Present() = 0;
+    // The window, as parent of the show's pop-ups.
+    virtual wxWindow* GetWindow() = 0;
+    // Destroys the window; the object must not be used afterwards.
+    virtual void DestroyDisplay() = 0;
+
+  protected:
+    ~CShowWindow() = default;  // destroyed through DestroyDisplay only
+};

@@ -1,0 +1,92 @@
+// The main view: the operator's listing in the main window, and the owner of
+// the running show (its state, the display window and the key handler).
+#pragma once
+
+#include <wx/docview.h>
+
+#include <memory>
+#include <random>
+
+#include "view/MainListing.h"
+#include "view/ShowHooks.h"
+#include "view/ShowState.h"
+
+class Canvas;
+class CScreenRenderer;
+class CShowWindow;
+class CVersiluxDoc;
+class CViewCanvas;
+class wxFrame;
+class wxMemoryDC;
+
+class CVersiluxView : public wxView {
+  public:
+    // pFrame holds the view's canvas; hooks give the show its window and menus.
+    CVersiluxView(wxFrame* pFrame, CShowHooks hooks);
+    ~CVersiluxView() override;
+
+    bool OnCreate(wxDocument* pDoc, long nFlags) override;
+    void OnDraw(wxDC* pDC) override;
+    void OnUpdate(wxView* pSender, wxObject* pHint) override;
+    void OnChangeFilename() override;
+    bool OnClose(bool bDeleteWindow) override;
+
+    CVersiluxDoc* GetVersiluxDoc() const;
+    CViewCanvas* GetCanvas() const { return m_pCanvas; }
+
+    // ---- show control ----
+    // Show > Go: opens the display window and builds the show list; the
+    // first screen arrives with the window's first paint.
+    void StartShow();
+    // Show > Stop: the display window goes; the show list stays.
+    void StopShow();
+    // The key handler: a wx key code, from the main window, the display
+    // window or the show's menus.
+    void OnKeyDown(int nKeyCode);
+    // The display window went without Stop: the show ends with it.
+    void OnDisplayDestroyed();
+    // Hands a key to OnKeyDown after the current handler has returned.
+    void PostKey(int nKeyCode);
+    // Paints the entry at the show position on the display window (mode 0 or
+    // 2), or blanks it in that entry's background (mode 1).
+    void ShowScreen(int nMode);
+
+    bool IsShowRunning() const { return m_state.m_bShowRunning; }
+    const CShowState& GetShowState() const { return m_state; }
+    CShowWindow* GetShowWindow() const { return m_pShowWnd; }
+    CScreenRenderer& GetRenderer() { return *m_pRenderer; }
+
+    // What the last listing drawn recorded (the rows of a search page).
+    const CListingRecord& GetListingRecord() const { return m_listing; }
+
+  private:
+    void ShowAndAdvance();
+    void RunTabletMenu();
+    void RunEndMenu(Canvas& canvas);
+    void ScrollListing(int nKeyCode);
+    void UpdateFrameTitle();
+
+    void OnShowGo(wxCommandEvent& event);
+    void OnShowStop(wxCommandEvent& event);
+    void OnHelpKeyboard(wxCommandEvent& event);
+    void OnViewRefresh(wxCommandEvent& event);
+    void OnUpdateShowGo(wxUpdateUIEvent& event);
+    void OnUpdateShowStop(wxUpdateUIEvent& event);
+    void OnUpdateNotDuringShow(wxUpdateUIEvent& event);
+
+    wxFrame* m_pFrame = nullptr;
+    CShowHooks m_hooks;
+    CViewCanvas* m_pCanvas = nullptr;  // a child of m_pFrame, owned by wx
+    CShowState m_state;
+    std::unique_ptr<CScreenRenderer> m_pRenderer;
+    CShowWindow* m_pShowWnd = nullptr;  // owned by wx until DestroyDisplay
+    wxMemoryDC* m_pScreenDC = nullptr;  // while a screen is being painted
+    std::mt19937 m_random;
+    CListingRecord m_listing;
+    bool m_bRowsNotRecorded = false;  // a message about them is on its way
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+// The key summary of Help > Keyboard.
+extern const char* const kKeyboardHelp;

@@ -1,0 +1,74 @@
+// wxTEST_DIALOG answers for the program's dialogs. Each fills the dialog as
+// it opens (its controls as the operator would see them), lets the test act
+// on it, and returns what the dialog's button would.
+#pragma once
+
+#include <wx/testing.h>
+
+#include <functional>
+
+#include "dialogs/CopyScheduleDlg.h"
+#include "dialogs/GotoItemDlg.h"
+#include "dialogs/ItemTitleDlg.h"
+#include "dialogs/ScheduleNameDlg.h"
+#include "dialogs/SelectScheduleDlg.h"
+#include "dialogs/ShowMenuDlg.h"
+#include "dialogs/ShowMenuShortDlg.h"
+
+// OK as its button does it: the dialog's data comes back only if it is valid.
+inline int PressOK(wxDialog& dlg) {
+    return dlg.Validate() && dlg.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
+}
+
+#define VERSILUX_EXPECT_DIALOG(T)                                                     \
+    template <>                                                                       \
+    class wxExpectModal<T> : public wxExpectModalBase<T> {                            \
+      public:                                                                         \
+        explicit wxExpectModal(std::function<int(T&)> act) : m_act(std::move(act)) {} \
+                                                                                      \
+      protected:                                                                      \
+        int OnInvoked(T* dlg) const override {                                        \
+            dlg->InitDialog();                                                        \
+            return m_act(*dlg);                                                       \
+        }                                                                             \
+                                                                                      \
+      private:                                                                        \
+        std::function<int(T&)> m_act;                                                 \
+    }
+
+VERSILUX_EXPECT_DIALOG(CSelectScheduleDlg);
+VERSILUX_EXPECT_DIALOG(CItemTitleDlg);
+VERSILUX_EXPECT_DIALOG(CScheduleNameDlg);
+VERSILUX_EXPECT_DIALOG(CCopyScheduleDlg);
+VERSILUX_EXPECT_DIALOG(CGotoItemDlg);
+
+// The show's menus: the button with this choice is pressed (0: Escape).
+template <>
+class wxExpectModal<CShowMenuDlg> : public wxExpectModalBase<CShowMenuDlg> {
+  public:
+    explicit wxExpectModal(int nChoice) : m_nChoice(nChoice) {}
+
+  protected:
+    int OnInvoked(CShowMenuDlg* dlg) const override {
+        dlg->m_nChoice = m_nChoice;
+        return m_nChoice > 0 ? wxID_OK : wxID_CANCEL;
+    }
+
+  private:
+    int m_nChoice;
+};
+
+template <>
+class wxExpectModal<CShowMenuShortDlg> : public wxExpectModalBase<CShowMenuShortDlg> {
+  public:
+    explicit wxExpectModal(int nChoice) : m_nChoice(nChoice) {}
+
+  protected:
+    int OnInvoked(CShowMenuShortDlg* dlg) const override {
+        dlg->m_nChoice = m_nChoice;
+        return m_nChoice > 0 ? wxID_OK : wxID_CANCEL;
+    }
+
+  private:
+    int m_nChoice;
+};
