@@ -104,6 +104,14 @@ class CVersiluxDoc : public wxDocument {
     bool LoadPicture(const wxString& strPath);
     wxImage gpPicture;
 
+    // ---- the document's own commands ----
+    void OnToolsAltH2(wxCommandEvent& event);
+    void OnUpdateToolsAltH2(wxUpdateUIEvent& event);
+    void OnToolsDisplayFile(wxCommandEvent& event);
+    void OnUpdateToolsDisplayFile(wxUpdateUIEvent& event);
+    void OnToolsDebugShowGo(wxCommandEvent& event);
+    void OnUpdateToolsDebugShowGo(wxUpdateUIEvent& event);
+
     // Refreshes every view.
     void RefreshViews() { UpdateAllViews(nullptr, nullptr); }
 
@@ -183,4 +191,5 @@ class CVersiluxDoc : public wxDocument {
     int m_nPartIndex = 0;
 
     wxDECLARE_NO_COPY_CLASS(CVersiluxDoc);
+    wxDECLARE_EVENT_TABLE();
 };

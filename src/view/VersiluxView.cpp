@@ -29,6 +29,7 @@ wxBEGIN_EVENT_TABLE(CVersiluxView, wxView)
     EVT_UPDATE_UI(ID_TOOLS_SCREEN, CVersiluxView::OnUpdateNotDuringShow)
     EVT_UPDATE_UI(ID_TOOLS_COPY, CVersiluxView::OnUpdateNotDuringShow)
     EVT_UPDATE_UI(ID_TOOLS_SEARCH, CVersiluxView::OnUpdateNotDuringShow)
+    EVT_UPDATE_UI(ID_TOOLS_DEBUG_SHOW_GO, CVersiluxView::OnUpdateNotDuringShow)
 wxEND_EVENT_TABLE()
     // clang-format on
 
