@@ -3,8 +3,21 @@
 #include "doc/VersiluxDoc.h"
 
 namespace {
+
 const wxString kUnknown = "**unknown**";
+
+// Positions the lookup set on the item; false when no item has the ID.
+bool FindItem(CItemsSet& set, int nID) {
+    set.m_strFilter = wxString::Format("[ID]=%d", nID);
+    if (set.IsOpen()) {
+        set.Requery();
+    } else {
+        set.Open();
+    }
+    return !set.IsEOF();
 }
+
+}  // namespace
 
 wxString CVersiluxDoc::GetVPDName(int nID) {
     m_pVPDSet->m_strFilter = wxString::Format("ID=%d", nID);
@@ -13,27 +26,19 @@ wxString CVersiluxDoc::GetVPDName(int nID) {
 }
 
 wxString CVersiluxDoc::GetItemTitle(int nID) {
-    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
-    Rebuild(*m_pLookupSet);
-    return m_pLookupSet->IsEOF() ? kUnknown : m_pLookupSet->m_Title;
+    return FindItem(*m_pLookupSet, nID) ? m_pLookupSet->m_Title : kUnknown;
 }
 
 wxString CVersiluxDoc::GetItemHeading2(int nID) {
-    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
-    Rebuild(*m_pLookupSet);
-    return m_pLookupSet->IsEOF() ? kUnknown : m_pLookupSet->m_Heading2;
+    return FindItem(*m_pLookupSet, nID) ? m_pLookupSet->m_Heading2 : kUnknown;
 }
 
 wxString CVersiluxDoc::GetItemFileName(int nID) {
-    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
-    Rebuild(*m_pLookupSet);
-    return m_pLookupSet->IsEOF() ? kUnknown : m_pLookupSet->m_FileName;
+    return FindItem(*m_pLookupSet, nID) ? m_pLookupSet->m_FileName : kUnknown;
 }
 
 wxString CVersiluxDoc::GetItemText(int nID) {
-    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
-    Rebuild(*m_pLookupSet);
-    if (m_pLookupSet->IsEOF()) {
+    if (!FindItem(*m_pLookupSet, nID)) {
         return kUnknown;
     }
     const CItemsSet& s = *m_pLookupSet;

@@ -1,18 +1,5 @@
 # Screens as pictures from the command line, on a fresh home folder.
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-set(ENV{HOME} ${WORK})
-set(ENV{XDG_DATA_HOME} ${WORK}/share)
-set(ENV{ODBCINI} ${WORK}/odbc.ini)
-
-function(run expected_rc)
-  execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL ${expected_rc})
-    message(FATAL_ERROR "versilux ${ARGN}: exit ${rc}, expected ${expected_rc}\n${out}${err}")
-  endif()
-  set(last_err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_common.cmake)
 
 run(0 --debug-show-go 2 --out ${WORK}/dump.txt)
 file(STRINGS ${WORK}/dump.txt first LIMIT_COUNT 1)

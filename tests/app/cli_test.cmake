@@ -1,10 +1,6 @@
 # The headless dump run as a user would, on a fresh home folder: the first
 # run creates the default data source, later runs use it unaltered.
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-set(ENV{HOME} ${WORK})
-set(ENV{XDG_DATA_HOME} ${WORK}/share)
-set(ENV{ODBCINI} ${WORK}/odbc.ini)
+include(${CMAKE_CURRENT_LIST_DIR}/cli_common.cmake)
 
 # file(READ) drops carriage returns, so files are compared as hex.
 function(read_hex path var)
@@ -18,15 +14,6 @@ function(find_text haystack_hex text var)
     math(EXPR at "${at} / 2")
   endif()
   set(${var} ${at} PARENT_SCOPE)
-endfunction()
-
-function(run expected_rc)
-  execute_process(COMMAND ${EXE} ${ARGN} WORKING_DIRECTORY ${WORK}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL ${expected_rc})
-    message(FATAL_ERROR "versilux ${ARGN}: exit ${rc}, expected ${expected_rc}\n${out}${err}")
-  endif()
-  set(last_err "${err}" PARENT_SCOPE)
 endfunction()
 
 run(0 --debug-show-go 1)
