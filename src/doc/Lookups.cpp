@@ -6,18 +6,13 @@ namespace {
 
 const wxString kUnknown = "**unknown**";
 
-// Positions the lookup set on the item; false when no item has the ID.
-bool FindItem(CItemsSet& set, int nID) {
-    set.m_strFilter = wxString::Format("[ID]=%d", nID);
-    if (set.IsOpen()) {
-        set.Requery();
-    } else {
-        set.Open();
-    }
-    return !set.IsEOF();
-}
-
 }  // namespace
+
+bool CVersiluxDoc::FindLookupItem(int nID) {
+    m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
+    Rebuild(*m_pLookupSet);
+    return !m_pLookupSet->IsEOF();
+}
 
 wxString CVersiluxDoc::GetVPDName(int nID) {
     m_pVPDSet->m_strFilter = wxString::Format("ID=%d", nID);
@@ -26,19 +21,19 @@ wxString CVersiluxDoc::GetVPDName(int nID) {
 }
 
 wxString CVersiluxDoc::GetItemTitle(int nID) {
-    return FindItem(*m_pLookupSet, nID) ? m_pLookupSet->m_Title : kUnknown;
+    return FindLookupItem(nID) ? m_pLookupSet->m_Title : kUnknown;
 }
 
 wxString CVersiluxDoc::GetItemHeading2(int nID) {
-    return FindItem(*m_pLookupSet, nID) ? m_pLookupSet->m_Heading2 : kUnknown;
+    return FindLookupItem(nID) ? m_pLookupSet->m_Heading2 : kUnknown;
 }
 
 wxString CVersiluxDoc::GetItemFileName(int nID) {
-    return FindItem(*m_pLookupSet, nID) ? m_pLookupSet->m_FileName : kUnknown;
+    return FindLookupItem(nID) ? m_pLookupSet->m_FileName : kUnknown;
 }
 
 wxString CVersiluxDoc::GetItemText(int nID) {
-    if (!FindItem(*m_pLookupSet, nID)) {
+    if (!FindLookupItem(nID)) {
         return kUnknown;
     }
     const CItemsSet& s = *m_pLookupSet;

@@ -169,6 +169,8 @@ class CVersiluxDoc : public wxDocument {
     void ChooseDefaultVPD();
     // Requery when open, else open: every shared set is read this way.
     static void Rebuild(CRecordset& set);
+    // Positions m_pLookupSet on the item; false when no item has the ID.
+    bool FindLookupItem(int nID);
 
     // ---- the show list ----
     std::vector<wxString> m_arrEntries;

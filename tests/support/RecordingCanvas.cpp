@@ -146,3 +146,11 @@ std::string RecordingCanvas::Log() const {
     }
     return log.utf8_string();
 }
+
+std::string RecordingCanvas::TextSummary() const {
+    wxString out;
+    for (const auto& t : Texts()) {
+        out << t.text << "@" << t.x << "," << t.y << " ";
+    }
+    return out.Trim().utf8_string();
+}

@@ -61,6 +61,8 @@ class RecordingCanvas : public Canvas {
     std::vector<Call> Calls(const wxString& kind) const;
     // The text records, in drawing order.
     std::vector<Call> Texts() const { return Calls("text"); }
+    // "text@x,y" for each text drawn, in order, separated by spaces.
+    std::string TextSummary() const;
     // The first text record whose text is str; nullptr when there is none.
     const Call* FindText(const wxString& str) const;
     // Every record as a line of text, each ended by '\n' (UTF-8, so test

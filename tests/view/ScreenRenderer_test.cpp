@@ -70,14 +70,7 @@ class ScreenTest : public testing::Test {
         }
         return *m_pRenderer;
     }
-    // "text@x,y" for each text drawn, in order.
-    std::string Texts() const {
-        wxString out;
-        for (const auto& t : m_dc.Texts()) {
-            out << t.text << "@" << t.x << "," << t.y << " ";
-        }
-        return out.Trim().utf8_string();
-    }
+    std::string Texts() const { return m_dc.TextSummary(); }
     const RecordingCanvas::Call& Text(const wxString& s) const {
         const RecordingCanvas::Call* call = m_dc.FindText(s);
         EXPECT_NE(call, nullptr) << s << " in " << Texts();
