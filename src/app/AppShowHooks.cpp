@@ -5,24 +5,41 @@
 #include "dialogs/ShowMenuShortDlg.h"
 #include "show/FullScreenWnd.h"
 
+namespace {
+
+// The pop-ups belong to the main window, which outlives the show, but stand
+// on top, over the display window, where the operator is looking.
+void PlaceOverDisplay(wxDialog& dlg, const wxRect& rcOver) {
+    dlg.SetWindowStyleFlag(dlg.GetWindowStyleFlag() | wxSTAY_ON_TOP);
+    if (rcOver.IsEmpty()) {
+        return;
+    }
+    const wxSize size = dlg.GetSize();
+    dlg.Move(rcOver.x + (rcOver.width - size.x) / 2, rcOver.y + (rcOver.height - size.y) / 2);
+}
+
+}  // namespace
+
 CShowHooks MakeAppShowHooks() {
     CShowHooks hooks;
     hooks.createDisplay = [](wxWindow* pParent, CVersiluxView& view) {
         return CreateFullScreenWnd(pParent, view);
     };
-    // The pop-ups belong to the display window, so they stand above it.
-    hooks.gotoItem = [](wxWindow* pParent, CVersiluxDoc& doc) {
+    hooks.gotoItem = [](wxWindow* pParent, const wxRect& rcOver, CVersiluxDoc& doc) {
         CGotoItemDlg dlg(pParent);
+        PlaceOverDisplay(dlg, rcOver);
         dlg.m_pDoc = &doc;
         dlg.m_nChoice = 0;
         return dlg.ShowModal() == wxID_OK ? dlg.m_nChoice : 0;
     };
-    hooks.showMenu = [](wxWindow* pParent) {
+    hooks.showMenu = [](wxWindow* pParent, const wxRect& rcOver) {
         CShowMenuDlg dlg(pParent);
+        PlaceOverDisplay(dlg, rcOver);
         return dlg.ShowModal() == wxID_OK ? dlg.m_nChoice : 0;
     };
-    hooks.showMenuShort = [](wxWindow* pParent) {
+    hooks.showMenuShort = [](wxWindow* pParent, const wxRect& rcOver) {
         CShowMenuShortDlg dlg(pParent);
+        PlaceOverDisplay(dlg, rcOver);
         return dlg.ShowModal() == wxID_OK ? dlg.m_nChoice : 0;
     };
     return hooks;

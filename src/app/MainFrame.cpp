@@ -227,6 +227,8 @@ bool CMainFrame::CreateMainToolBar() {
         const char* fallback;
         const char* tooltip;
         const char* prompt;
+        // A switch shows its state (its update handler checks it).
+        wxItemKind kind = wxITEM_NORMAL;
     };
     const Tool kSeparator{0, wxART_MISSING_IMAGE, "", "", ""};
     const Tool tools[] = {
@@ -248,7 +250,7 @@ bool CMainFrame::CreateMainToolBar() {
         {ID_TOOLS_SEARCH, wxART_FIND, "F", "Phrase search", ""},
         {ID_TOOLS_SEARCH_MORE, wxART_GO_DOWN, "M", "Display next screen of search results", ""},
         {ID_TOOLS_VPD_SELECTER, wxART_HARDDISK, "VP", "", "Set Virtual Private Database"},
-        {ID_TOOLS_DISPLAY_FILE, wxART_NORMAL_FILE, "Fi", "", ""},
+        {ID_TOOLS_DISPLAY_FILE, wxART_NORMAL_FILE, "Fi", "", "", wxITEM_CHECK},
         kSeparator,
         {ID_VIEW_REFRESH, wxART_REDO, "R", "Refresh View", ""},
         {wxID_ABOUT, wxART_INFORMATION, "?", "About",
@@ -260,7 +262,7 @@ bool CMainFrame::CreateMainToolBar() {
         } else {
             m_wndToolBar
                 ->AddTool(tool.id, wxString(), ToolBitmap(tool.art, tool.fallback), tool.tooltip,
-                          wxITEM_NORMAL)
+                          tool.kind)
                 ->SetLongHelp(tool.prompt);
         }
     }

@@ -17,6 +17,14 @@ CShowMenuShortDlg::CShowMenuShortDlg(wxWindow* pParent) : wxDialog(pParent, wxID
     }
     top->AddSpacer(8);
     SetSizerAndFit(top);
+    // Without a Cancel button the dialog would ignore Escape.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        if (event.GetKeyCode() == WXK_ESCAPE) {
+            EndModal(wxID_CANCEL);
+        } else {
+            event.Skip();
+        }
+    });
 }
 
 void CShowMenuShortDlg::Choose(int nChoice) {

@@ -45,6 +45,7 @@ bool CFullScreenWnd::CreateDisplay(wxWindow* pParent, CVersiluxView* pView) {
     m_pSurface->Bind(wxEVT_RIGHT_DOWN, &CFullScreenWnd::OnRightDown, this);
     m_pSurface->Bind(wxEVT_PAINT, &CFullScreenWnd::OnPaint, this);
     Bind(wxEVT_CLOSE_WINDOW, &CFullScreenWnd::OnClose, this);
+    Bind(wxEVT_SIZE, &CFullScreenWnd::OnSize, this);
     Show();
     m_pSurface->SetFocus();
     return true;
@@ -60,7 +61,9 @@ wxRect CFullScreenWnd::DisplayArea() const {
 
 void CFullScreenWnd::TogglePlacement(bool bMaximised, int nTop, int nLeft, int nBottom,
                                      int nRight) {
-    if (m_bPlaced) {
+    // The new state comes first: the size event it causes may be handled at once.
+    m_bPlaced = !m_bPlaced;
+    if (!m_bPlaced) {
         SetSize(kShrunk);
     } else if (bMaximised) {
         SetSize(DisplayArea());
@@ -68,7 +71,6 @@ void CFullScreenWnd::TogglePlacement(bool bMaximised, int nTop, int nLeft, int n
         // A rectangle with no width or height still leaves a window to find.
         SetSize(wxRect(nLeft, nTop, std::max(1, nRight - nLeft), std::max(1, nBottom - nTop)));
     }
-    m_bPlaced = !m_bPlaced;
     m_bMaximised = bMaximised;
     m_nTop = nTop;
     m_nLeft = nLeft;
@@ -153,6 +155,13 @@ void CFullScreenWnd::OnPaint(wxPaintEvent&) {
     dc.DrawBitmap(bitmap, 0, 0, false);
     if (!HasScreenMarker()) {
         PostKey('A');
+    }
+}
+
+void CFullScreenWnd::OnSize(wxSizeEvent& event) {
+    event.Skip();  // the surface still fills the window
+    if (m_pView != nullptr) {
+        m_pView->OnDisplayResized();
     }
 }
 

@@ -47,6 +47,7 @@ class CFullScreenWnd : public wxFrame, public CShowWindow {
     void OnRightDown(wxMouseEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnSize(wxSizeEvent& event);
     void PostKey(int nKeyCode);
     // The screen the window stands on, for a maximised placement.
     wxRect DisplayArea() const;

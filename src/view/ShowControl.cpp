@@ -2,6 +2,7 @@
 // list. The show position is the entry the next display shows; every key
 // that shows a screen adds one to it afterwards.
 #include <wx/dcmemory.h>
+#include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
 
@@ -28,8 +29,32 @@ int DigitOf(int nKeyCode) {
     return -1;
 }
 
+// With NumLock off the keypad sends its own codes for the keys printed on it;
+// the show and the listing take them as those keys.
+int KeyWithoutNumLock(int nKeyCode) {
+    switch (nKeyCode) {
+        case WXK_NUMPAD_UP:
+            return WXK_UP;
+        case WXK_NUMPAD_DOWN:
+            return WXK_DOWN;
+        case WXK_NUMPAD_LEFT:
+            return WXK_LEFT;
+        case WXK_NUMPAD_RIGHT:
+            return WXK_RIGHT;
+        case WXK_NUMPAD_HOME:
+            return WXK_HOME;
+        case WXK_NUMPAD_END:
+            return WXK_END;
+        case WXK_NUMPAD_PAGEUP:
+            return WXK_PAGEUP;
+        case WXK_NUMPAD_PAGEDOWN:
+            return WXK_PAGEDOWN;
+        default:
+            return nKeyCode;
+    }
+}
+
 constexpr int kListingScrollRows = 20;
-constexpr COLORREF kScreenMarker = MakeColourValue(255, 0, 255);
 
 }  // namespace
 
@@ -48,11 +73,13 @@ void CVersiluxView::StartShow() {
     }
     m_pShowWnd = wnd;
     m_state.m_bShowRunning = true;
+    m_bStopQueued = false;
 
     const CConfigSet& config = *doc->m_pConfigSet;
     m_pShowWnd->TogglePlacement(config.m_Full_Screen || config.m_BlankScreen, config.m_Top,
                                 config.m_Left, config.m_Bottom, config.m_Right);
-    if (!config.m_Full_Screen && config.m_BlankScreen) {
+    m_bAreaIsClient = config.m_Full_Screen || !config.m_BlankScreen;
+    if (!m_bAreaIsClient) {
         m_state.m_rcShow = wxRect(wxPoint(config.m_Left, config.m_Top),
                                   wxPoint(config.m_Right - 1, config.m_Bottom - 1));
     } else {
@@ -65,6 +92,12 @@ void CVersiluxView::StartShow() {
 }
 
 void CVersiluxView::StopShow() {
+    if (m_bPopupOpen) {
+        // The pop-up closes first; the show stops as soon as its loop is over.
+        m_bStopPending = true;
+        EndOpenPopup();
+        return;
+    }
     if (m_pShowWnd != nullptr) {
         CShowWindow* wnd = m_pShowWnd;
         m_pShowWnd = nullptr;
@@ -72,30 +105,55 @@ void CVersiluxView::StopShow() {
     }
     m_state.m_bShowRunning = false;
     m_state.m_bJumpEntry = false;
+    m_bStopQueued = false;
 }
 
 void CVersiluxView::OnDisplayDestroyed() {
     m_pShowWnd = nullptr;
-    m_pScreenDC = nullptr;
     StopShow();
 }
 
+void CVersiluxView::OnDisplayResized() {
+    if (m_pShowWnd == nullptr || !m_pShowWnd->IsPlaced() || !m_bAreaIsClient) {
+        return;
+    }
+    const wxRect rc = m_pShowWnd->GetShowClientRect();
+    if (rc == m_state.m_rcShow) {
+        return;
+    }
+    m_state.m_rcShow = rc;
+    // The bitmap of the new size carries no marker, so this paint asks for
+    // the current screen again, drawn for the new area.
+    m_pShowWnd->Present();
+}
+
 void CVersiluxView::PostKey(int nKeyCode) {
-    CallAfter(&CVersiluxView::OnKeyDown, nKeyCode);
+    // A key still queued when a pop-up closes was meant for the show as it
+    // was before the pop-up: it is dropped, like the keys handled under it.
+    const unsigned nEpoch = m_nInputEpoch;
+    CallAfter([this, nKeyCode, nEpoch] {
+        if (nEpoch == m_nInputEpoch) {
+            OnKeyDown(nKeyCode);
+        }
+    });
 }
 
 void CVersiluxView::ShowScreen(int nMode) {
     if (m_pShowWnd == nullptr || !m_pRenderer) {
         return;
     }
-    wxMemoryDC dc(m_pShowWnd->GetBackingBitmap());
-    WxCanvas canvas(dc);
-    m_pScreenDC = &dc;
-    m_pRenderer->ShowScreen(canvas, nMode);
-    m_pScreenDC = nullptr;
-    dc.SelectObject(wxNullBitmap);
-    if (m_pShowWnd != nullptr) {
-        m_pShowWnd->Present();
+    m_bEndMenuDue = false;
+    {
+        // The drawing context lives for this one drawing, never across a
+        // pop-up's loop.
+        wxMemoryDC dc(m_pShowWnd->GetBackingBitmap());
+        WxCanvas canvas(dc);
+        m_pRenderer->ShowScreen(canvas, nMode);
+    }
+    m_pShowWnd->Present();
+    if (m_bEndMenuDue) {
+        m_bEndMenuDue = false;
+        RunEndMenu();
     }
 }
 
@@ -104,9 +162,40 @@ void CVersiluxView::ShowAndAdvance() {
     ++m_state.m_nNextEntry;
 }
 
+int CVersiluxView::RunShowPopup(const CShowPopup& popup) {
+    if (!popup || m_bPopupOpen || m_pShowWnd == nullptr) {
+        return 0;
+    }
+    const wxRect rcOver = m_pShowWnd->GetWindow()->GetScreenRect();
+    int nChoice = 0;
+    m_bPopupOpen = true;
+    try {
+        nChoice = popup(m_pFrame, rcOver);
+    } catch (...) {
+        m_bPopupOpen = false;
+        ++m_nInputEpoch;
+        throw;
+    }
+    m_bPopupOpen = false;
+    ++m_nInputEpoch;
+    if (m_bStopPending) {
+        m_bStopPending = false;
+        StopShow();
+    }
+    // A show that ended meanwhile has nothing left to act on.
+    return m_state.m_bShowRunning && m_pShowWnd != nullptr ? nChoice : 0;
+}
+
+void CVersiluxView::EndOpenPopup() {
+    for (wxWindow* w : wxTopLevelWindows) {
+        if (auto* dlg = dynamic_cast<wxDialog*>(w); dlg != nullptr && dlg->IsModal()) {
+            dlg->EndModal(wxID_CANCEL);
+        }
+    }
+}
+
 void CVersiluxView::RunTabletMenu() {
-    const int nChoice = m_hooks.showMenu ? m_hooks.showMenu(m_pShowWnd->GetWindow()) : 0;
-    switch (nChoice) {
+    switch (RunShowPopup(m_hooks.showMenu)) {
         case 1:  // Go Back
             m_state.m_nNextEntry -= 2;
             ShowAndAdvance();
@@ -131,22 +220,13 @@ void CVersiluxView::RunTabletMenu() {
     }
 }
 
-void CVersiluxView::RunEndMenu(Canvas& canvas) {
-    if (m_pShowWnd == nullptr || m_pScreenDC == nullptr) {
-        return;
-    }
-    // The cleared screen goes up before the menu opens, marked as a painted
-    // screen so that repaints under the menu do not ask for it (and the
-    // menu) again; the bitmap is free for those repaints meanwhile.
-    canvas.SetPixel(0, 0, kScreenMarker);
-    m_pScreenDC->SelectObject(wxNullBitmap);
-    m_pShowWnd->Present();
-    const int nChoice = m_hooks.showMenuShort ? m_hooks.showMenuShort(m_pShowWnd->GetWindow()) : 0;
-    m_pScreenDC->SelectObject(m_pShowWnd->GetBackingBitmap());
-    switch (nChoice) {
+void CVersiluxView::RunEndMenu() {
+    // The cleared, marked screen is up; repaints under the menu find the
+    // marker and ask for nothing.
+    switch (RunShowPopup(m_hooks.showMenuShort)) {
         case 1:  // Go Back: the last screen before the end notice
             m_state.m_nNextEntry -= 2;
-            m_pRenderer->ShowScreen(canvas, 0);
+            ShowScreen(0);
             ++m_state.m_nNextEntry;
             break;
         case 2:  // Go Home
@@ -175,6 +255,12 @@ void CVersiluxView::ScrollListing(int nKeyCode) {
 }
 
 void CVersiluxView::OnKeyDown(int nKeyCode) {
+    // Input queued before a pop-up opened, or after Q, would otherwise be
+    // handled inside the pop-up's loop or by a show that is ending.
+    if (m_bPopupOpen || m_bStopQueued) {
+        return;
+    }
+    nKeyCode = KeyWithoutNumLock(nKeyCode);
     if (!m_state.m_bShowRunning) {
         ScrollListing(nKeyCode);
         return;
@@ -228,9 +314,14 @@ void CVersiluxView::OnKeyDown(int nKeyCode) {
             return;
         case 'G':
         case WXK_NUMPAD7: {
-            const int nChoice =
-                m_hooks.gotoItem ? m_hooks.gotoItem(m_pShowWnd->GetWindow(), doc) : 0;
-            if (nChoice > 0 && m_state.m_bShowRunning) {
+            CShowPopup gotoItem;
+            if (m_hooks.gotoItem) {
+                gotoItem = [this, &doc](wxWindow* pParent, const wxRect& rcOver) {
+                    return m_hooks.gotoItem(pParent, rcOver, doc);
+                };
+            }
+            const int nChoice = RunShowPopup(gotoItem);
+            if (nChoice > 0) {
                 s.m_nNextEntry = doc.EntryOfItem(nChoice);
                 ShowAndAdvance();
             }
@@ -247,6 +338,7 @@ void CVersiluxView::OnKeyDown(int nKeyCode) {
         }
         case 'Q':
         case WXK_F2:
+            m_bStopQueued = true;
             QueueEvent(new wxCommandEvent(wxEVT_MENU, ID_SHOW_STOP));  // the queue owns it
             return;
         case WXK_LEFT:

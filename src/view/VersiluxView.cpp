@@ -37,6 +37,7 @@ wxEND_EVENT_TABLE()
     : m_pFrame(pFrame), m_hooks(std::move(hooks)), m_random(std::random_device{}()) {}
 
 CVersiluxView::~CVersiluxView() {
+    m_bPopupOpen = false;  // nothing can wait for a pop-up any more
     StopShow();
     if (m_pCanvas != nullptr) {
         m_pCanvas->ResetView();
@@ -53,8 +54,9 @@ bool CVersiluxView::OnCreate(wxDocument* pDoc, long nFlags) {
     }
     CVersiluxDoc* doc = GetVersiluxDoc();
     m_pRenderer = std::make_unique<CScreenRenderer>(*doc, m_state);
-    m_pRenderer->m_onMenuEntry = [this](Canvas& canvas) { RunEndMenu(canvas); };
+    m_pRenderer->m_onMenuEntry = [this](Canvas&) { m_bEndMenuDue = true; };
     m_pRenderer->m_onStopShow = [this] {
+        m_bStopQueued = true;
         QueueEvent(new wxCommandEvent(wxEVT_MENU, ID_SHOW_STOP));  // the queue owns it
     };
     SetFrame(m_pFrame);

@@ -11,13 +11,11 @@
 #include "view/ShowHooks.h"
 #include "view/ShowState.h"
 
-class Canvas;
 class CScreenRenderer;
 class CShowWindow;
 class CVersiluxDoc;
 class CViewCanvas;
 class wxFrame;
-class wxMemoryDC;
 
 class CVersiluxView : public wxView {
   public:
@@ -45,6 +43,9 @@ class CVersiluxView : public wxView {
     void OnKeyDown(int nKeyCode);
     // The display window went without Stop: the show ends with it.
     void OnDisplayDestroyed();
+    // The display window has a new size (the window manager may not give it
+    // the one asked for): a show area that fills the window follows it.
+    void OnDisplayResized();
     // Hands a key to OnKeyDown after the current handler has returned.
     void PostKey(int nKeyCode);
     // Paints the entry at the show position on the display window (mode 0 or
@@ -52,6 +53,8 @@ class CVersiluxView : public wxView {
     void ShowScreen(int nMode);
 
     bool IsShowRunning() const { return m_state.m_bShowRunning; }
+    // A show pop-up (end menu, tablet menu, "Goto Item") is open.
+    bool IsPopupOpen() const { return m_bPopupOpen; }
     const CShowState& GetShowState() const { return m_state; }
     CShowWindow* GetShowWindow() const { return m_pShowWnd; }
     CScreenRenderer& GetRenderer() { return *m_pRenderer; }
@@ -62,7 +65,9 @@ class CVersiluxView : public wxView {
   private:
     void ShowAndAdvance();
     void RunTabletMenu();
-    void RunEndMenu(Canvas& canvas);
+    void RunEndMenu();
+    int RunShowPopup(const CShowPopup& popup);
+    void EndOpenPopup();
     void ScrollListing(int nKeyCode);
     void UpdateFrameTitle();
 
@@ -80,7 +85,20 @@ class CVersiluxView : public wxView {
     CShowState m_state;
     std::unique_ptr<CScreenRenderer> m_pRenderer;
     CShowWindow* m_pShowWnd = nullptr;  // owned by wx until DestroyDisplay
-    wxMemoryDC* m_pScreenDC = nullptr;  // while a screen is being painted
+    // The show area is the display window's whole client area (not a
+    // configured rectangle inside it), so it follows the window's size.
+    bool m_bAreaIsClient = true;
+    // While a pop-up's modal loop runs, show input is dropped and a Stop
+    // waits for the pop-up to close: the loop must not see the show change.
+    bool m_bPopupOpen = false;
+    bool m_bStopPending = false;
+    // Counts closed pop-ups: keys posted before one closed are stale.
+    unsigned m_nInputEpoch = 0;
+    // Q was handled and the Stop is on its way: later input is dropped.
+    bool m_bStopQueued = false;
+    // The screen just drawn was the menu entry; its menu opens once the
+    // drawing is finished and the bitmap released.
+    bool m_bEndMenuDue = false;
     std::mt19937 m_random;
     CListingRecord m_listing;
     bool m_bRowsNotRecorded = false;  // a message about them is on its way

@@ -173,6 +173,17 @@ TEST_F(MainFrameTest, ToolbarAndStatusBarToggleWithTheirCheckMarks) {
     EXPECT_TRUE(shell.Frame().GetMainStatusBar()->IsShown());
 }
 
+TEST_F(MainFrameTest, TheDisplayFileButtonShowsItsState) {
+    wxToolBar* bar = shell.Frame().GetMainToolBar();
+    ASSERT_EQ(bar->FindById(ID_TOOLS_DISPLAY_FILE)->GetKind(), wxITEM_CHECK);
+    shell.Command(ID_TOOLS_DISPLAY_FILE);
+    bar->UpdateWindowUI();
+    EXPECT_TRUE(bar->GetToolState(ID_TOOLS_DISPLAY_FILE));
+    shell.Command(ID_TOOLS_DISPLAY_FILE);
+    bar->UpdateWindowUI();
+    EXPECT_FALSE(bar->GetToolState(ID_TOOLS_DISPLAY_FILE));
+}
+
 TEST_F(MainFrameTest, ToolbarButtonsStandInOrderWithTheirTooltips) {
     wxToolBar* bar = shell.Frame().GetMainToolBar();
     const std::vector<int> order = {wxID_NEW,

@@ -55,6 +55,11 @@ TEST_F(MainViewTest, PageKeysScrollASearchListingByTwentyRows) {
     EXPECT_EQ(Canvas().GetScrollTopPixels(), step);
     shell.Key(WXK_PAGEUP);
     EXPECT_EQ(Canvas().GetScrollTopPixels(), 0);
+    // The keypad's page keys with NumLock off page the same way.
+    shell.Key(WXK_NUMPAD_PAGEDOWN);
+    EXPECT_EQ(Canvas().GetScrollTopPixels(), step);
+    shell.Key(WXK_NUMPAD_PAGEUP);
+    EXPECT_EQ(Canvas().GetScrollTopPixels(), 0);
 
     // A new search page starts at the top.
     shell.Key(WXK_PAGEDOWN);

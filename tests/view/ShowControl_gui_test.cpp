@@ -311,6 +311,49 @@ TEST_F(ShowTest, TheEndMenuGoesBackOrHome) {
     ExpectPainted(0);
 }
 
+TEST_F(ShowTest, KeypadKeysWithNumLockOffActAsTheKeysPrintedOnThem) {
+    Start(kEveningChords);
+    const int first = FirstEntryOfItemWithParts(3);
+    ASSERT_GE(first, 0);
+    ShowEntry(first + 2);
+    shell.Key(WXK_NUMPAD_UP);  // back one screen
+    EXPECT_EQ(Position(), first + 2);
+    shell.Key(WXK_NUMPAD_DOWN);
+    EXPECT_EQ(Position(), first + 3);
+    shell.Key(WXK_NUMPAD_PAGEUP);  // start of the item
+    EXPECT_EQ(Position(), first + 1);
+    const int key = Doc().GetTranspose(first);
+    shell.Key(WXK_NUMPAD_RIGHT);
+    EXPECT_EQ(Doc().GetTranspose(first), key + 1);
+    shell.Key(WXK_NUMPAD_LEFT);
+    shell.Key(WXK_NUMPAD_LEFT);
+    EXPECT_EQ(Doc().GetTranspose(first), key - 1);
+    EXPECT_EQ(Position(), first + 1);
+    shell.Key(WXK_NUMPAD_PAGEDOWN);  // start of the next item
+    EXPECT_EQ(Position(), Doc().LastPartOf(first) + 2);
+    shell.Key(WXK_NUMPAD_HOME);
+    EXPECT_EQ(Position(), 1);
+}
+
+TEST_F(ShowTest, TheShowAreaFollowsTheSizeTheDisplayWindowIsGiven) {
+    Start(kSundayMorning);
+    ShowEntry(1);
+    // As a window manager may do: another size than the one asked for.
+    Display()->SetSize(wxRect(40, 30, 800, 600));
+    ASSERT_TRUE(WaitFor([this] {
+        return View().GetShowState().m_rcShow == wxRect(0, 0, 800, 600) &&
+               Display()->GetBackingBitmap().GetSize() == wxSize(800, 600) &&
+               Display()->HasScreenMarker();
+    }));
+    // The current screen again, drawn for the new area.
+    EXPECT_EQ(Position(), 2);
+    ExpectPainted(1);
+    // Shrunk with Esc, the area stays the show's; back, it is the window's.
+    shell.Key(WXK_ESCAPE);
+    ProcessPending();
+    EXPECT_EQ(View().GetShowState().m_rcShow.GetSize(), wxSize(800, 600));
+}
+
 TEST_F(ShowTest, CommandsThatWouldDisturbAShowAreOffWhileItRuns) {
     shell.SelectSchedule(kSundayMorning);
     EXPECT_TRUE(shell.IsEnabled(ID_SHOW_GO));
