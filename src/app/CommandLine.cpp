@@ -7,11 +7,18 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/DisplayCheck.h"
 #include "app/Startup.h"
 #include "doc/VersiluxDoc.h"
 #include "view/ExportScreens.h"
 
 namespace {
+
+const char* kProgramUsage =
+    "usage: versilux [FILE]\n"
+    "  Starts the program with its windows (needs a display).\n"
+    "usage: versilux --help\n"
+    "  Shows this text.\n";
 
 const char* kUsage =
     "usage: versilux --debug-show-go SCHEDULE_ID [--out FILE]\n"
@@ -69,8 +76,8 @@ int RunDebugShowGo(int argc, char** argv) {
 // Drawing needs the toolkit on a display. Without one, the command runs
 // itself again under a virtual display when xvfb-run is there.
 void RerunUnderVirtualDisplay(int argc, char** argv) {
-    wxString display;
-    if ((wxGetEnv("DISPLAY", &display) && !display.empty()) || wxGetEnv("VERSILUX_XVFB", nullptr)) {
+    wxString why;
+    if (CanReachDisplay(why) || wxGetEnv("VERSILUX_XVFB", nullptr)) {
         return;
     }
     setenv("VERSILUX_XVFB", "1", 1);
@@ -86,6 +93,11 @@ int RunExportScreens(int argc, char** argv) {
         return Fail(kExportScreensUsage, 2);
     }
     RerunUnderVirtualDisplay(argc, argv);
+    // The toolkit traps rather than fails without a display: ask first.
+    if (wxString why; !CanReachDisplay(why)) {
+        return Fail(why + "\nversilux: --export-screens needs a display (run it under xvfb-run)",
+                    1);
+    }
     wxApp::SetInstance(new wxApp);  // a plain application: no windows, only drawing
     if (!wxEntryStart(argc, argv)) {
         return Fail("versilux: --export-screens needs a display (run it under xvfb-run)", 1);
@@ -127,9 +139,24 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         return true;
     }
     if (command == "--help" || command == "-h") {
-        std::printf("%s%s", kUsage, kExportScreensUsage);
+        std::printf("%s%s%s", kProgramUsage, kUsage, kExportScreensUsage);
         rc = 0;
         return true;
     }
+    // The program itself takes at most a document file name.
+    if (command.StartsWith("-") || argc > 2) {
+        std::fprintf(stderr, "%s%s%s", kProgramUsage, kUsage, kExportScreensUsage);
+        rc = 2;
+        return true;
+    }
+    return false;
+}
+
+bool CheckDisplayForWindows(int& rc) {
+    wxString why;
+    if (CanReachDisplay(why)) {
+        return true;
+    }
+    rc = Fail(why, 1);
     return false;
 }

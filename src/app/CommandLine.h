@@ -2,5 +2,10 @@
 // configured data source and return an exit code.
 #pragma once
 
-// Returns true when argv names a headless command; rc is then its exit code.
+// Returns true when argv names a headless command, or arguments the program
+// does not take (usage, rc 2); rc is then the exit code.
 bool RunHeadlessCommand(int argc, char** argv, int& rc);
+
+// Before the windows start: false, with a message printed and rc 1, when no
+// display can be reached.
+bool CheckDisplayForWindows(int& rc);

@@ -10,6 +10,9 @@ int main(int argc, char** argv) {
         return rc;
     }
     // No headless command: the program with its windows.
+    if (int rc = 0; !CheckDisplayForWindows(rc)) {
+        return rc;
+    }
     wxApp::SetInstance(new CVersiluxApp);  // wx owns the application object
     return wxEntry(argc, argv);
 }
