@@ -5,6 +5,7 @@
 CConfigSet::CConfigSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
     m_nFields = 32;
     m_nDefaultType = dynaset;
+    // No key: edits find the table's one row.
 }
 
 wxString CConfigSet::GetDefaultConnect() {

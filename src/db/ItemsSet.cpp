@@ -5,6 +5,7 @@
 CItemsSet::CItemsSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
     m_nFields = 21;
     m_nDefaultType = dynaset;
+    m_strKeyColumn = "[ID]";
 }
 
 wxString CItemsSet::GetDefaultConnect() {

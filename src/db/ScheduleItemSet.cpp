@@ -5,6 +5,7 @@
 CScheduleItemSet::CScheduleItemSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
     m_nFields = 5;
     m_nDefaultType = dynaset;
+    m_strKeyColumn = "[ID]";
 }
 
 wxString CScheduleItemSet::GetDefaultConnect() {

@@ -5,6 +5,7 @@
 CScheduleSet::CScheduleSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
     m_nFields = 3;
     m_nDefaultType = dynaset;
+    m_strKeyColumn = "[ID]";
 }
 
 wxString CScheduleSet::GetDefaultConnect() {

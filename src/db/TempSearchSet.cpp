@@ -5,6 +5,8 @@
 CTempSearchSet::CTempSearchSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
     m_nFields = 4;
     m_nDefaultType = dynaset;
+    // No key of its own: ID is the item the row was copied from and is
+    // written with the row. The table is only filled and emptied.
 }
 
 wxString CTempSearchSet::GetDefaultConnect() {

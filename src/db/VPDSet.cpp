@@ -5,6 +5,7 @@
 CVPDSet::CVPDSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
     m_nFields = 2;
     m_nDefaultType = dynaset;
+    m_strKeyColumn = "[ID]";
 }
 
 wxString CVPDSet::GetDefaultConnect() {

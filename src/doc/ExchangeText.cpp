@@ -4,6 +4,8 @@
 #include <wx/log.h>
 #include <wx/strconv.h>
 
+#include "odbc/EightBitText.h"
+
 namespace {
 
 wxString WithCrLf(const wxString& text) {
@@ -37,11 +39,7 @@ std::string EncodeExchangeText(const wxString& strText) {
 }
 
 wxString DecodeExchangeText(const std::string& bytes) {
-    wxString text = wxString::FromUTF8(bytes.data(), bytes.size());
-    if (text.empty() && !bytes.empty()) {
-        text = wxString(bytes.data(), wxCSConv(wxFONTENCODING_CP1252), bytes.size());
-    }
-    return text;
+    return DecodeUtf8OrCp1252(bytes.data(), bytes.size());
 }
 
 bool WriteExchangeFile(const wxString& strPath, const wxString& strText, wxString& strError) {

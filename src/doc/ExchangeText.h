@@ -10,7 +10,8 @@
 // The bytes of a text for such a file; every line end becomes CR LF.
 std::string EncodeExchangeText(const wxString& strText);
 
-// Valid UTF-8 is read as UTF-8, anything else as Windows-1252.
+// Valid UTF-8 is read as UTF-8, anything else as Windows-1252; every byte
+// becomes a character.
 wxString DecodeExchangeText(const std::string& bytes);
 
 // Writes the file; false with a reason in strError when it cannot.

@@ -5,6 +5,7 @@
 
 #include <wx/string.h>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 enum class FieldKind { Text, Long, Int, Byte, Bool };
@@ -14,6 +15,9 @@ struct FieldValue {
     bool bNull = true;
     long long nValue = 0;
     wxString strValue;
+    // The bytes of a text that was not UTF-8 as read from the store; empty
+    // otherwise.
+    std::string strBytes;
     bool operator==(const FieldValue&) const = default;
 };
 

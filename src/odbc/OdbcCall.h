@@ -66,12 +66,10 @@ using StmtHandle = Handle<SQL_HANDLE_STMT>;
 // An environment handle set to ODBC 3 behaviour.
 EnvHandle MakeEnvironment();
 
-// Text to and from the driver: the data sources hold UTF-8.
+// Text to the driver: the data sources hold UTF-8 (reading accepts older
+// Windows-1252 rows too, see EightBitText.h).
 inline std::string ToDriver(const wxString& s) {
     return std::string(s.utf8_str());
-}
-inline wxString FromDriver(const char* s, size_t n) {
-    return wxString::FromUTF8(s, n);
 }
 
 }  // namespace odbc

@@ -1,9 +1,12 @@
 #include "odbc/Recordset.h"
 
+#include <wx/debug.h>
 #include <cstdlib>
+#include <optional>
 
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
+#include "odbc/EightBitText.h"
 #include "odbc/OdbcCall.h"
 
 struct CRecordset::Statement {
@@ -18,8 +21,13 @@ bool IsSelectStatement(const wxString& sql) {
     return sql.Strip(wxString::leading).Upper().StartsWith("SELECT");
 }
 
-bool IsKeyName(const wxString& name) {
-    return name == "[ID]" || name == "ID";
+// "[Item ID]" and "item id" name the same column.
+wxString BareName(const wxString& name) {
+    wxString bare = name;
+    if (bare.StartsWith("[") && bare.EndsWith("]")) {
+        bare = bare.Mid(1, bare.length() - 2);
+    }
+    return bare.Lower();
 }
 
 long long ParseNumber(const std::string& text) {
@@ -51,12 +59,56 @@ FieldValue ReadColumn(SQLHSTMT stmt, SQLUSMALLINT column, FieldKind kind, const 
     }
     value.bNull = false;
     if (kind == FieldKind::Text) {
-        value.strValue = odbc::FromDriver(bytes.data(), bytes.size());
-        if (value.strValue.empty() && !bytes.empty()) {  // not UTF-8: keep every byte
-            value.strValue = wxString(bytes.data(), wxCSConv(wxFONTENCODING_CP1252), bytes.size());
+        // Rows written by older Windows programs may hold Windows-1252 bytes.
+        value.strValue = DecodeUtf8OrCp1252(bytes.data(), bytes.size());
+        if (odbc::ToDriver(value.strValue) != bytes) {
+            value.strBytes = std::move(bytes);  // to find the row again by this value
         }
     } else {
         value.nValue = ParseNumber(bytes);
+    }
+    return value;
+}
+
+// A column default as the catalog gives it ("7", "'untitled'", "(0)"), when
+// it is a plain value a member can hold; nothing for NULL and expressions.
+std::optional<FieldValue> ParseDefault(wxString text, FieldKind kind) {
+    text.Trim(true).Trim(false);
+    while (text.length() >= 2 && text.StartsWith("(") && text.EndsWith(")")) {
+        text = text.Mid(1, text.length() - 2).Trim(true).Trim(false);
+    }
+    if (text.empty() || text.CmpNoCase("NULL") == 0) {
+        return std::nullopt;
+    }
+    bool bQuoted = false;
+    if (text.length() >= 3 && (text[0] == 'N' || text[0] == 'n') && text[1] == '\'') {
+        text = text.Mid(1);
+    }
+    if (text.length() >= 2 && text.StartsWith("'") && text.EndsWith("'")) {
+        text = text.Mid(1, text.length() - 2);
+        text.Replace("''", "'");
+        bQuoted = true;
+    } else if (text.CmpNoCase("TRUE") == 0) {
+        text = "1";
+    } else if (text.CmpNoCase("FALSE") == 0) {
+        text = "0";
+    }
+    FieldValue value;
+    value.bNull = false;
+    if (kind == FieldKind::Text) {
+        if (!bQuoted) {
+            // Some drivers (SQLite's) hand text defaults back without their
+            // quotes, so only what looks like an expression is left alone.
+            if (text.Contains("(") || text.Upper().StartsWith("CURRENT_")) {
+                return std::nullopt;
+            }
+            text.Replace("''", "'");
+        }
+        value.strValue = text;
+        return value;
+    }
+    if (!text.ToLongLong(&value.nValue)) {
+        return std::nullopt;
     }
     return value;
 }
@@ -74,6 +126,9 @@ void CRecordset::Describe() {
     CFieldExchange fx(CFieldExchange::Describe, nullptr, &m_fields);
     DoFieldExchange(&fx);
     m_nFields = static_cast<int>(m_fields.size());
+    m_bDefaultsRead = false;
+    wxASSERT_MSG(m_strKeyColumn.empty() || KeyField() >= 0,
+                 "the key column is not among the bound columns");
 }
 
 wxString CRecordset::BuildSQL() {
@@ -133,12 +188,24 @@ void CRecordset::Execute() {
     m_strSQL = BuildSQL();
     std::string text = odbc::ToDriver(m_strSQL);
     SQLHSTMT stmt = m_pStmt->stmt.Get();
-    SQLRETURN rc = SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(text.data()),
-                                 static_cast<SQLINTEGER>(text.size()));
-    odbc::Check(rc, SQL_HANDLE_STMT, stmt, "executing: " + m_strSQL);
-    m_bBOF = m_bEOF = false;
-    MoveNext();
-    m_bBOF = m_bEOF;  // an empty result is both before the first and past the last row
+    try {
+        SQLRETURN rc = SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(text.data()),
+                                     static_cast<SQLINTEGER>(text.size()));
+        odbc::Check(rc, SQL_HANDLE_STMT, stmt, "executing: " + m_strSQL);
+        m_bBOF = m_bEOF = false;
+        MoveNext();
+        m_bBOF = m_bEOF;  // an empty result is both before the first and past the last row
+    } catch (...) {
+        // No row of the old result may pass for current, and walking on
+        // must find the end instead of fetching from a failed statement.
+        SQLFreeStmt(stmt, SQL_CLOSE);
+        m_rows.clear();
+        m_bAllFetched = true;
+        m_nCurrent = -1;
+        m_bBOF = m_bEOF = true;
+        SetMembersToDefault();
+        throw;
+    }
 }
 
 bool CRecordset::FetchRow() {
@@ -171,6 +238,7 @@ void CRecordset::Close() noexcept {
     m_bBOF = m_bEOF = true;
     m_nCurrent = -1;
     m_editMode = EditMode::none;
+    m_bDefaultsRead = false;
 }
 
 bool CRecordset::IsBOF() const {
@@ -293,8 +361,12 @@ wxString CRecordset::TableName() {
 }
 
 int CRecordset::KeyField() const {
+    if (m_strKeyColumn.empty()) {
+        return -1;
+    }
+    const wxString key = BareName(m_strKeyColumn);
     for (size_t i = 0; i < m_fields.size(); ++i) {
-        if (IsKeyName(m_fields[i].strName)) {
+        if (BareName(m_fields[i].strName) == key) {
             return static_cast<int>(i);
         }
     }
@@ -333,12 +405,55 @@ void CRecordset::SetMembersToDefault() {
     DoFieldExchange(&fx);
 }
 
+std::vector<FieldValue> CRecordset::StoreDefaults() {
+    std::vector<FieldValue> defaults(m_fields.size());
+    odbc::StmtHandle stmt;
+    stmt.Allocate(m_pDatabase->GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
+    const wxString table = BareName(TableName());
+    std::string name = odbc::ToDriver(table);
+    SQLRETURN rc =
+        SQLColumns(stmt.Get(), nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(name.data()),
+                   static_cast<SQLSMALLINT>(name.size()), nullptr, 0);
+    if (!odbc::Succeeded(rc)) {
+        return defaults;  // a driver without a catalog: columns nobody set stay unwritten
+    }
+    const wxString context = "reading the columns of " + TableName();
+    for (;;) {
+        rc = SQLFetch(stmt.Get());
+        if (rc == SQL_NO_DATA) {
+            break;
+        }
+        odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), context);
+        // TABLE_NAME, COLUMN_NAME and COLUMN_DEF; the table name is a pattern,
+        // so other tables may answer too.
+        const FieldValue rowTable = ReadColumn(stmt.Get(), 3, FieldKind::Text, context);
+        const FieldValue column = ReadColumn(stmt.Get(), 4, FieldKind::Text, context);
+        const FieldValue def = ReadColumn(stmt.Get(), 13, FieldKind::Text, context);
+        if (def.bNull || rowTable.strValue.Lower() != table) {
+            continue;
+        }
+        for (size_t i = 0; i < m_fields.size(); ++i) {
+            if (BareName(m_fields[i].strName) == column.strValue.Lower()) {
+                if (auto value = ParseDefault(def.strValue, m_fields[i].kind)) {
+                    defaults[i] = *value;
+                }
+            }
+        }
+    }
+    return defaults;
+}
+
 void CRecordset::AddNew() {
     RequireOpen("AddNew");
     if (!CanUpdate()) {
         throw CDBException("HY092", 0, "the record set is read-only", "AddNew");
     }
-    SetMembersToDefault();
+    if (!m_bDefaultsRead) {
+        m_defaults = StoreDefaults();
+        m_bDefaultsRead = true;
+    }
+    CFieldExchange fx(CFieldExchange::Load, &m_defaults, nullptr);
+    DoFieldExchange(&fx);
     m_editSnapshot = StoreMembers();
     m_editMode = EditMode::addNew;
 }
@@ -372,9 +487,11 @@ bool CRecordset::Update() {
     const int key = KeyField();
     std::vector<size_t> changed;
     for (size_t i = 0; i < values.size(); ++i) {
-        // The store assigns every key; a new row takes the store's defaults for
-        // the columns nobody set.
-        if (static_cast<int>(i) != key && values[i] != m_editSnapshot[i]) {
+        // The store assigns the key. A new row gets every column whose default
+        // the members started from, so an assigned 0 or empty text is not
+        // mistaken for "not set"; other columns only when set.
+        const bool bWrite = mode == EditMode::addNew && !m_defaults[i].bNull;
+        if (static_cast<int>(i) != key && (bWrite || values[i] != m_editSnapshot[i])) {
             changed.push_back(i);
         }
     }
@@ -405,15 +522,14 @@ bool CRecordset::Update() {
         for (size_t i : changed) {
             sets << (sets.empty() ? "" : ", ") << m_fields[i].strName << "=?";
         }
-        sql = "UPDATE " + TableName() + " SET " + sets;
-        if (key >= 0) {
-            sql << " WHERE " << m_fields[key].strName << "=?";
-            params.push_back(m_rows[m_nCurrent].values[key]);
-            kinds.push_back(m_fields[key].kind);
-        }
+        sql = "UPDATE " + TableName() + " SET " + sets + CurrentRowCondition(params, kinds);
     }
-    ExecuteWrite(sql, params, kinds);
+    const long long nRows = ExecuteWrite(sql, params, kinds);
     m_editMode = EditMode::none;
+    if (mode == EditMode::edit && nRows == 0) {
+        throw CDBException("HY000", 0, "the row is no longer in the table as it was read",
+                           "Update of " + TableName());
+    }
     if (mode == EditMode::edit) {
         for (size_t i : changed) {
             m_rows[m_nCurrent].values[i] = values[i];
@@ -429,21 +545,42 @@ void CRecordset::Delete() {
     if (!CanUpdate()) {
         throw CDBException("HY092", 0, "the record set is read-only", "Delete");
     }
-    wxString sql = "DELETE FROM " + TableName();
     std::vector<FieldValue> params;
     std::vector<FieldKind> kinds;
-    const int key = KeyField();
-    if (key >= 0) {
-        sql << " WHERE " << m_fields[key].strName << "=?";
-        params.push_back(m_rows[m_nCurrent].values[key]);
-        kinds.push_back(m_fields[key].kind);
+    const wxString sql = "DELETE FROM " + TableName() + CurrentRowCondition(params, kinds);
+    if (ExecuteWrite(sql, params, kinds) == 0) {
+        throw CDBException("HY000", 0, "the row is no longer in the table as it was read",
+                           "Delete from " + TableName());
     }
-    ExecuteWrite(sql, params, kinds);
     m_rows[m_nCurrent].bDeleted = true;
 }
 
-void CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldValue>& params,
-                              const std::vector<FieldKind>& kinds) {
+wxString CRecordset::CurrentRowCondition(std::vector<FieldValue>& params,
+                                         std::vector<FieldKind>& kinds) {
+    // By the key when there is one; else by every column as it was read, so a
+    // table without a key (config) has only the row that was read changed.
+    // Rows alike in every column cannot be told apart and change together.
+    const std::vector<FieldValue>& row = m_rows[m_nCurrent].values;
+    const int key = KeyField();
+    wxString where;
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (key >= 0 && static_cast<int>(i) != key) {
+            continue;
+        }
+        where << (where.empty() ? " WHERE " : " AND ") << m_fields[i].strName;
+        if (row[i].bNull) {
+            where << " IS NULL";
+        } else {
+            where << "=?";
+            params.push_back(row[i]);
+            kinds.push_back(m_fields[i].kind);
+        }
+    }
+    return where;
+}
+
+long long CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldValue>& params,
+                                   const std::vector<FieldKind>& kinds) {
     odbc::StmtHandle stmt;
     stmt.Allocate(m_pDatabase->GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
     // Buffers live until the statement has run; sized first so nothing moves.
@@ -454,7 +591,10 @@ void CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldValue>
         const auto n = static_cast<SQLUSMALLINT>(i + 1);
         SQLRETURN rc;
         if (kinds[i] == FieldKind::Text) {
-            texts[i] = odbc::ToDriver(params[i].strValue);
+            // A value read as Windows-1252 goes back as the bytes it was read
+            // from, so a condition on it finds the row.
+            texts[i] = params[i].strBytes.empty() ? odbc::ToDriver(params[i].strValue)
+                                                  : params[i].strBytes;
             indicators[i] = params[i].bNull ? SQL_NULL_DATA : static_cast<SQLLEN>(texts[i].size());
             const SQLULEN size = texts[i].empty() ? 1 : texts[i].size();
             rc = SQLBindParameter(stmt.Get(), n, SQL_PARAM_INPUT, SQL_C_CHAR,
@@ -473,4 +613,9 @@ void CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldValue>
     SQLRETURN rc = SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
                                  static_cast<SQLINTEGER>(text.size()));
     odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "executing: " + sql);
+    SQLLEN nRows = -1;
+    if (!odbc::Succeeded(SQLRowCount(stmt.Get(), &nRows))) {
+        nRows = -1;  // unknown counts as written
+    }
+    return nRows;
 }

@@ -26,8 +26,10 @@ class CRecordset {
     virtual void DoFieldExchange(CFieldExchange* pFX) = 0;
 
     // Runs the query; the set then stands on its first row, or IsEOF().
+    // When the query fails the set is closed and the exception passes on.
     virtual bool Open(int nOpenType = useDefault);
-    // Runs the query again with the current filter and sort.
+    // Runs the query again with the current filter and sort. When it fails
+    // the set stays open but empty (IsEOF), and the exception passes on.
     virtual bool Requery();
     void Close() noexcept;
     bool IsOpen() const { return m_bOpen; }
@@ -46,9 +48,13 @@ class CRecordset {
     bool IsFieldNull(const void* pField) const;
 
     bool CanUpdate() const;
+    // Members take the store's column defaults where the store names a plain
+    // value, else 0 or empty. Update writes every such column, so a value
+    // assigned after AddNew, 0 included, always reaches the store.
     void AddNew();
     void Edit();
-    // Writes the new or edited row; returns false when nothing changed.
+    // Writes the new or edited row; returns false when an edit changed
+    // nothing. An edit writes only the columns whose value changed.
     bool Update();
     void CancelUpdate();
     void Delete();
@@ -59,6 +65,11 @@ class CRecordset {
     wxString m_strFilter;
     wxString m_strSort;
     CDatabase* m_pDatabase;
+    // The column the store assigns on insert ("[ID]") and by which edits and
+    // deletes find their row; empty when the table has none: then all
+    // columns are written on insert like any other, and edits and deletes
+    // find the row by the values of its columns as read (config's one row).
+    wxString m_strKeyColumn;
     int m_nFields = 0;
     OpenType m_nDefaultType = dynaset;
 
@@ -76,8 +87,11 @@ class CRecordset {
     void LoadCurrent();
     std::vector<FieldValue> StoreMembers();
     void SetMembersToDefault();
-    void ExecuteWrite(const wxString& sql, const std::vector<FieldValue>& params,
-                      const std::vector<FieldKind>& kinds);
+    std::vector<FieldValue> StoreDefaults();
+    wxString CurrentRowCondition(std::vector<FieldValue>& params, std::vector<FieldKind>& kinds);
+    // Returns the number of rows the statement changed, -1 when unknown.
+    long long ExecuteWrite(const wxString& sql, const std::vector<FieldValue>& params,
+                           const std::vector<FieldKind>& kinds);
     wxString TableName();
     int KeyField() const;
     void RequireOpen(const char* what) const;
@@ -96,4 +110,8 @@ class CRecordset {
     wxString m_strSQL;
     EditMode m_editMode = EditMode::none;
     std::vector<FieldValue> m_editSnapshot;
+    // Per column: the store names a plain default, read once per Open.
+    std::vector<bool> m_knownDefault;
+    std::vector<FieldValue> m_defaults;
+    bool m_bDefaultsRead = false;
 };

@@ -98,6 +98,38 @@ TEST_F(TableSetsTest, EditingConfigLeavesVersionAlone) {
     EXPECT_EQ(m_lib.Source().QueryText("SELECT Version FROM config ORDER BY rowid"), "v-keep");
     EXPECT_EQ(m_lib.Source().QueryNumber("SELECT [Normal Font] FROM config ORDER BY rowid"), 600);
     EXPECT_EQ(m_lib.Source().QueryText("SELECT Flag2 FROM config ORDER BY rowid"), "Advent");
+    // config has no key: the row that was read is the one changed.
+    EXPECT_EQ(m_lib.Source().QueryNumber("SELECT [Normal Font] FROM config WHERE rowid=2"), 0);
+}
+
+TEST_F(TableSetsTest, SearchRowsKeepTheirItemIdWhileItemsGetStoreIds) {
+    {
+        CTempSearchSet temp(&m_db);
+        temp.Open();
+        temp.AddNew();
+        temp.m_ID = 42;
+        temp.m_VPD = 1;
+        temp.m_Field1 = "amazing grace";
+        temp.m_Title = "Amazing";
+        ASSERT_TRUE(temp.Update());
+    }
+    CTempSearchSet temp(&m_db);
+    temp.m_strFilter = "[Field1] like '%grace%'";
+    temp.m_strSort = "[Title]";
+    temp.Open();
+    ASSERT_FALSE(temp.IsEOF());
+    EXPECT_EQ(temp.m_ID, 42);
+    EXPECT_EQ(temp.m_Title, "Amazing");
+
+    const long first = m_lib.AddItem("one", 1);
+    CItemsSet items(&m_db);
+    items.Open();
+    items.AddNew();
+    items.m_ID = static_cast<std::int32_t>(first);  // ignored: the store assigns IDs
+    items.m_Title = "two";
+    ASSERT_TRUE(items.Update());
+    EXPECT_EQ(m_lib.Source().QueryNumber("SELECT COUNT(DISTINCT ID) FROM items"), 2);
+    EXPECT_GT(m_lib.Source().QueryNumber("SELECT ID FROM items WHERE Title='two'"), first);
 }
 
 TEST_F(TableSetsTest, QuotedPhraseInAFilterFindsTheTextInsteadOfBreakingTheSql) {

@@ -101,4 +101,15 @@ TEST(ExchangeText, FallsBackToUtf8AndReadsBoth) {
     EXPECT_EQ(EncodeExchangeText(""), "");
 }
 
+TEST(ExchangeText, BytesWindows1252LeavesUndefinedAreKept) {
+    // Once, one such byte made the whole file read as empty.
+    EXPECT_EQ(DecodeExchangeText("\xAC"
+                                 "G\xAC words\x81\x9D\r\n"),
+              wxString::FromUTF8("\xC2\xAC"
+                                 "G\xC2\xAC words\xC2\x81\xC2\x9D\r\n"));
+    // What was read goes out again without loss.
+    const wxString text = DecodeExchangeText("x\x8Dy");
+    EXPECT_EQ(DecodeExchangeText(EncodeExchangeText(text)), text);
+}
+
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 
 class CSongSet : public CRecordset {
   public:
-    explicit CSongSet(CDatabase* db) : CRecordset(db) {}
+    explicit CSongSet(CDatabase* db) : CRecordset(db) { m_strKeyColumn = "[ID]"; }
     wxString m_Title;
     wxString m_Words;
     std::int32_t m_ID = 0;
@@ -28,6 +28,53 @@ class CSongSet : public CRecordset {
         RFX_Byte(pFX, "[Level]", m_Level);
     }
 };
+
+// A table whose defaults are not 0: what an insert writes must still win.
+class CPrefsSet : public CRecordset {
+  public:
+    explicit CPrefsSet(CDatabase* db) : CRecordset(db) { m_strKeyColumn = "[ID]"; }
+    std::int32_t m_ID = 0;
+    wxString m_Name;
+    int m_Count = 0;
+    bool m_On = false;
+    wxString m_Quote;
+    wxString m_Stamp;
+    wxString GetDefaultConnect() override { return "ODBC;DSN=Versilux"; }
+    wxString GetDefaultSQL() override { return "[prefs]"; }
+    void DoFieldExchange(CFieldExchange* pFX) override {
+        RFX_Long(pFX, "[ID]", m_ID);
+        RFX_Text(pFX, "[Name]", m_Name);
+        RFX_Int(pFX, "[Count]", m_Count);
+        RFX_Bool(pFX, "[On]", m_On);
+        RFX_Text(pFX, "[Quote]", m_Quote);
+        RFX_Text(pFX, "[Stamp]", m_Stamp);
+    }
+};
+
+// A table without a key of its own: ID is copied in, like the search table.
+class CCopySet : public CRecordset {
+  public:
+    explicit CCopySet(CDatabase* db) : CRecordset(db) {}
+    std::int32_t m_ID = 0;
+    wxString m_Name;
+    wxString GetDefaultConnect() override { return "ODBC;DSN=Versilux"; }
+    wxString GetDefaultSQL() override { return "[copies]"; }
+    void DoFieldExchange(CFieldExchange* pFX) override {
+        RFX_Long(pFX, "[ID]", m_ID);
+        RFX_Text(pFX, "[Name]", m_Name);
+    }
+};
+
+wxString Rows(CCopySet& set) {
+    set.m_strSort = "rowid";
+    set.Requery();
+    wxString rows;
+    while (!set.IsEOF()) {
+        rows << set.m_ID << ":" << (set.IsFieldNull(&set.m_Name) ? "null" : set.m_Name) << " ";
+        set.MoveNext();
+    }
+    return rows;
+}
 
 class RecordsetTest : public testing::Test {
   protected:
@@ -88,6 +135,130 @@ TEST_F(RecordsetTest, UnsetColumnsTakeTheStoresDefaults) {
     ASSERT_FALSE(set.IsEOF());
     EXPECT_EQ(set.m_Title, "untitled");
     EXPECT_EQ(set.m_Number, 7);
+}
+
+TEST_F(RecordsetTest, AssignedZeroFalseAndEmptyOverrideNonZeroDefaults) {
+    m_source.Exec(
+        "CREATE TABLE prefs (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT DEFAULT 'none', "
+        "Count INTEGER NOT NULL DEFAULT ((5)), [On] INTEGER DEFAULT 1, "
+        "Quote TEXT DEFAULT 'it''s', Stamp TEXT DEFAULT CURRENT_TIMESTAMP)");
+    CPrefsSet set(&m_db);
+    set.m_strSort = "ID";
+    set.Open();
+    set.AddNew();
+    // The members show the store's plain defaults; an expression stays the store's.
+    EXPECT_EQ(set.m_Name, "none");
+    EXPECT_EQ(set.m_Count, 5);
+    EXPECT_TRUE(set.m_On);
+    EXPECT_EQ(set.m_Quote, "it's");
+    EXPECT_EQ(set.m_Stamp, "");
+    set.m_Name = "";
+    set.m_Count = 0;
+    set.m_On = false;
+    set.m_Quote = "";
+    set.m_ID = 999;  // the store assigns the key whatever the member says
+    ASSERT_TRUE(set.Update());
+    set.AddNew();
+    ASSERT_TRUE(set.Update());  // nothing assigned: every default applies
+    set.Requery();
+    ASSERT_FALSE(set.IsEOF());
+    EXPECT_EQ(set.m_ID, 1);
+    EXPECT_EQ(set.m_Name, "");
+    EXPECT_FALSE(set.IsFieldNull(&set.m_Name));
+    EXPECT_EQ(set.m_Count, 0);
+    EXPECT_FALSE(set.m_On);
+    EXPECT_EQ(set.m_Quote, "");
+    set.MoveNext();
+    ASSERT_FALSE(set.IsEOF());
+    EXPECT_EQ(set.m_ID, 2);
+    EXPECT_EQ(set.m_Name + set.m_Quote, "noneit's");
+    EXPECT_EQ(set.m_Count, 5);
+    EXPECT_TRUE(set.m_On);
+    EXPECT_FALSE(set.m_Stamp.empty());
+}
+
+TEST_F(RecordsetTest, WithoutAKeyTheIdIsWrittenAndRowsAreFoundByTheirValues) {
+    m_source.Exec("CREATE TABLE copies (ID INTEGER NOT NULL DEFAULT 0, Name TEXT)");
+    CCopySet set(&m_db);
+    set.Open();
+    for (const char* name : {"a", "b", "c"}) {
+        set.AddNew();
+        set.m_ID = 42;
+        set.m_Name = name;
+        ASSERT_TRUE(set.Update());
+    }
+    m_source.Exec("INSERT INTO copies (ID, Name) VALUES (42, NULL)");
+    EXPECT_EQ(Rows(set), "42:a 42:b 42:c 42:null ");
+
+    set.MoveFirst();
+    set.MoveNext();  // b
+    set.Edit();
+    set.m_ID = 7;
+    ASSERT_TRUE(set.Update());
+    set.SetAbsolutePosition(4);  // the row whose Name is null
+    set.Delete();
+    EXPECT_EQ(Rows(set), "42:a 7:b 42:c ");
+
+    // A row changed behind the set's back is not found, and nothing else is touched.
+    m_source.Exec("UPDATE copies SET Name='x' WHERE Name='a'");
+    set.MoveFirst();
+    set.Edit();
+    set.m_Name = "lost";
+    EXPECT_THROW(set.Update(), CDBException);
+    EXPECT_THROW(set.Delete(), CDBException);
+    EXPECT_EQ(Rows(set), "42:x 7:b 42:c ");
+}
+
+TEST_F(RecordsetTest, TextThatIsNotUtf8ReadsBackAsWindows1252AndKeepsItsRow) {
+    // 0xAC is the inline-chord sign; 0x81 and 0x9D have no Windows-1252 character.
+    m_source.Exec(
+        "INSERT INTO songs (Title, Words) VALUES (CAST(X'AC44AC' AS TEXT), "
+        "CAST(X'41819D80' AS TEXT))");
+    CSongSet set(&m_db);
+    set.Open();
+    ASSERT_FALSE(set.IsEOF());
+    EXPECT_EQ(set.m_Title, wxString::FromUTF8("\xC2\xAC"
+                                              "D\xC2\xAC"));
+    EXPECT_EQ(set.m_Words, wxString::FromUTF8("A\xC2\x81\xC2\x9D\xE2\x82\xAC"));
+
+    m_source.Exec("CREATE TABLE copies (ID INTEGER NOT NULL DEFAULT 0, Name TEXT)");
+    m_source.Exec("INSERT INTO copies VALUES (1, CAST(X'AC81' AS TEXT)), (2, 'plain')");
+    CCopySet copies(&m_db);
+    copies.Open();
+    EXPECT_EQ(copies.m_Name, wxString::FromUTF8("\xC2\xAC\xC2\x81"));
+    copies.Edit();
+    copies.m_ID = 3;  // the row is found by the bytes it holds
+    ASSERT_TRUE(copies.Update());
+    EXPECT_EQ(m_source.QueryText("SELECT hex(Name) FROM copies WHERE ID=3"), "AC81");
+}
+
+TEST_F(RecordsetTest, FailedRequeryLeavesNoRowCurrentAndAGoodOneRecovers) {
+    Add("A", 1);
+    Add("B", 2);
+    CSongSet set(&m_db);
+    set.m_strSort = "Title";
+    set.Open();
+    ASSERT_EQ(set.m_Title, "A");
+    set.m_strFilter = "NoSuchColumn=1";
+    EXPECT_THROW(set.Requery(), CDBException);
+    // Readers that look before they read find nothing, and walking does not throw.
+    EXPECT_TRUE(set.IsEOF());
+    EXPECT_TRUE(set.IsBOF());
+    EXPECT_TRUE(set.m_Title.empty());
+    EXPECT_EQ(set.m_Number, 0);
+    EXPECT_EQ(set.GetRecordCount(), 0);
+    EXPECT_TRUE(set.IsFieldNull(&set.m_Title));
+    EXPECT_NO_THROW(set.MoveNext());
+    EXPECT_NO_THROW(set.MoveFirst());
+    EXPECT_TRUE(set.IsEOF());
+    EXPECT_THROW(set.Edit(), CDBException);
+
+    set.m_strFilter = "Number=2";
+    set.Requery();
+    ASSERT_FALSE(set.IsEOF());
+    EXPECT_EQ(set.m_Title, "B");
+    set.MoveNext();
+    EXPECT_TRUE(set.IsEOF());
 }
 
 TEST_F(RecordsetTest, FilterSortWalkAndPosition) {
