@@ -1,7 +1,7 @@
 // Markup stripping for measuring, with and without chords.
 
 #include "FuzzInput.h"
-#include "view/StripMarkup.h"
+#include "text/StripMarkup.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "text/StripMarkup.h"
 #include "view/MarkedLine.h"
-#include "view/StripMarkup.h"
 
 namespace {
 

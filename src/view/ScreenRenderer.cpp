@@ -5,7 +5,7 @@
 
 #include "doc/ShowEntry.h"
 #include "doc/VersiluxDoc.h"
-#include "view/StripMarkup.h"
+#include "text/StripMarkup.h"
 
 namespace {
 

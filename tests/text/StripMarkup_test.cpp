@@ -1,4 +1,4 @@
-#include "view/StripMarkup.h"
+#include "text/StripMarkup.h"
 
 #include <gtest/gtest.h>
 
