@@ -1,6 +1,7 @@
 #include "view/FitText.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "text/StripMarkup.h"
@@ -65,11 +66,14 @@ class Fitter {
 
     bool Fits(wxSize extent) const { return extent.x <= m_box.x && extent.y <= m_box.y; }
 
+    // Whether lines of this height may stack within the box; the text's
+    // height is its line count (chord lines included) times the line height.
+    bool HeightMayFit(long long lineHeight) const { return m_nLineUnits * lineHeight <= m_box.y; }
+
     // Whether the current font may let the text fit, judged without
     // measuring the whole text; false only when it certainly cannot.
     bool MayFit() {
-        const long long height = static_cast<long long>(m_nLineUnits) * m_dc.GetLineHeight();
-        if (height > m_box.y) {
+        if (!HeightMayFit(m_dc.GetLineHeight())) {
             return false;
         }
         if (m_nTooWide < m_lines.size()) {
@@ -137,6 +141,29 @@ class Fitter {
     size_t m_nTooWide = static_cast<size_t>(-1);
 };
 
+// The first size of the walk from nSize down (nSize, nSize - 10, ...) that
+// either may fit by its line height or is below zero (where the walk ends).
+// No font is made: a font's line is never lower than its pixel height, which
+// only grows with the size, so the sizes passed over cannot fit and a
+// binary search finds the first one that may.
+int FirstSizeThatMayFit(const Fitter& fitter, int nSize, int nDpiY) {
+    auto stop = [&](long long k) {
+        const long long size = nSize - 10 * k;
+        return size < 0 || fitter.HeightMayFit(FontPixelHeight(static_cast<int>(size), nDpiY));
+    };
+    long long low = 0;
+    long long high = nSize < 0 ? 0 : nSize / 10 + 1;  // the first step below zero
+    while (low < high) {
+        const long long mid = low + (high - low) / 2;
+        if (stop(mid)) {
+            high = mid;
+        } else {
+            low = mid + 1;
+        }
+    }
+    return static_cast<int>(nSize - 10 * low);
+}
+
 }  // namespace
 
 CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize boxSize,
@@ -153,7 +180,9 @@ CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize box
         result.extent = fitter.Measure();
         return result;
     }
+    const int dpiY = dc.GetDPI().y;
     int size = nStartSize;
+    std::optional<int> font;  // the size of the font selected, once one is
     bool bFirst = true;
     bool bFits = false;
     bool bMeasured = false;
@@ -168,9 +197,17 @@ CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize box
             size -= 10;
         }
         bFirst = false;
-        dc.SetFont(size);
         bMeasured = false;
         bFits = false;
+        if (search == FitSearch::Pruned) {
+            // A huge start size would otherwise make a font for every step.
+            size = FirstSizeThatMayFit(fitter, size, dpiY);
+            if (size < 0) {
+                break;
+            }
+        }
+        dc.SetFont(size);
+        font = size;
         if (search == FitSearch::Pruned && !fitter.MayFit()) {
             continue;
         }
@@ -180,6 +217,9 @@ CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize box
     }
     if (!bMeasured) {
         // Nothing fitted: the smallest size's extent, measured as the walk does.
+        if (font != size) {
+            dc.SetFont(size);
+        }
         result.extent = fitter.Measure();
     }
     result.nSize = size;
