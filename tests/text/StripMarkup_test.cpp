@@ -19,6 +19,12 @@ TEST(StripMarkup, ChordNamesBeforeLyrics) {
     EXPECT_EQ(StripMarkup("a|b", true), "ab");
 }
 
+TEST(StripMarkup, LinesFromAnEditBoxEndInLfAlone) {
+    EXPECT_EQ(StripMarkup("{C}a\nb\n{D}c", true), "C\rD\ra\rb\rc");
+    EXPECT_EQ(StripMarkup("{C}a\n\n{D}c\n", true), StripMarkup("{C}a\r\n\r\n{D}c\r\n", true));
+    EXPECT_EQ(StripMarkup("a{C\n{D}b", true), "\rD\ra\rb");
+}
+
 TEST(StripMarkup, ChordAtTheEndCountsAsLyric) {
     EXPECT_EQ(StripMarkup("sing {G}", true), "sing G");
     EXPECT_EQ(StripMarkup("{C}sing {G}", true), "C\rsing G");
