@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "text/LineEnds.h"
 #include "text/StripMarkup.h"
 #include "view/MarkedLine.h"
 
@@ -16,29 +17,19 @@ struct FitLine {
     bool bRestHasBrace = false;  // the text from this line on holds one
 };
 
-// The lines of a text that has a '\r': each ends at a '\r', and the next
-// begins after it and the '\n' that follows it.
-std::vector<FitLine> SplitLines(const wxString& text) {
+// The lines of a text, each with whether chord marks stand in it or after it.
+std::vector<FitLine> SplitFitLines(const wxString& text) {
     std::vector<FitLine> lines;
     const size_t lastBrace = text.rfind('{');
-    size_t pos = 0;
-    while (pos < text.length()) {
+    for (const TextLine& range : SplitLines(text)) {
         FitLine line;
-        line.begin = pos;
-        const size_t cr = text.find('\r', pos);
-        line.end = cr == wxString::npos ? text.length() : cr;
-        line.bRestHasBrace = lastBrace != wxString::npos && lastBrace >= pos;
+        line.begin = range.begin;
+        line.end = range.end;
+        line.bRestHasBrace = lastBrace != wxString::npos && lastBrace >= line.begin;
         for (size_t i = line.begin; line.bRestHasBrace && i < line.end && !line.bHasBrace; ++i) {
             line.bHasBrace = text[i] == '{';
         }
         lines.push_back(line);
-        pos = line.end;
-        if (pos < text.length()) {
-            ++pos;
-            if (pos < text.length() && text[pos] == '\n') {
-                ++pos;
-            }
-        }
     }
     return lines;
 }
@@ -46,16 +37,16 @@ std::vector<FitLine> SplitLines(const wxString& text) {
 class Fitter {
   public:
     Fitter(Canvas& dc, const wxString& text, wxSize box, int nTranspose, bool bPreferFlats,
-           FitSearch search)
+           FitSearch search, FitShape shape)
         : m_dc(dc),
           m_text(text),
           m_box(box),
           m_nTranspose(nTranspose),
           m_bPreferFlats(bPreferFlats),
           m_search(search),
-          m_bMultiLine(text.find('\r') != wxString::npos) {
+          m_bMultiLine(HasLineEnd(text) || (shape == FitShape::ChordBlock && !text.empty())) {
         if (m_bMultiLine) {
-            m_lines = SplitLines(text);
+            m_lines = SplitFitLines(text);
             for (const FitLine& line : m_lines) {
                 m_nLineUnits += line.bHasBrace ? 2 : 1;
             }
@@ -167,11 +158,9 @@ int FirstSizeThatMayFit(const Fitter& fitter, int nSize, int nDpiY) {
 }  // namespace
 
 CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize boxSize,
-                        int nTranspose, bool bPreferFlats, FitSearch search) {
-    if (strText.EndsWith("\r\n")) {
-        strText.RemoveLast(2);
-    }
-    Fitter fitter(dc, strText, boxSize, nTranspose, bPreferFlats, search);
+                        int nTranspose, bool bPreferFlats, FitSearch search, FitShape shape) {
+    strText = WithoutFinalLineEnd(strText);
+    Fitter fitter(dc, strText, boxSize, nTranspose, bPreferFlats, search, shape);
     CFitResult result;
     if (nStartSize <= 0) {
         dc.SetDefaultFont();

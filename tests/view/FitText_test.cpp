@@ -78,6 +78,42 @@ TEST(FitText, LinesChordLinesAndEmptyLines) {
     EXPECT_EQ(Fit(dc, "{C}ab", 150, wxSize(400, 400)).extent, wxSize(50, 20));
 }
 
+TEST(FitText, LinesEndingInLfAloneFitAsCrLfLines) {
+    const wxString texts[] = {"ab\r\n\r\ncd\r\n", "{C}ab\r\ncd", "x{C}\r\ny|{D}z\r\n",
+                              "[2]one\r\n\r\n\r\n{G}two three"};
+    for (const wxString& crlf : texts) {
+        wxString lf = crlf;
+        lf.Replace("\r\n", "\n");
+        for (FitSearch search : {FitSearch::Walk, FitSearch::Pruned}) {
+            for (const wxSize box : {wxSize(400, 400), wxSize(60, 50)}) {
+                RecordingCanvas a;
+                RecordingCanvas b;
+                const CFitResult fromCrLf = Fit(a, crlf, 300, box, search);
+                const CFitResult fromLf = Fit(b, lf, 300, box, search);
+                EXPECT_EQ(fromLf.nSize, fromCrLf.nSize) << lf;
+                EXPECT_EQ(fromLf.extent, fromCrLf.extent) << lf;
+            }
+        }
+    }
+    RecordingCanvas dc;
+    EXPECT_EQ(Fit(dc, "ab\n\ncd\n", 150, wxSize(400, 400)).extent, wxSize(20, 60));
+}
+
+TEST(FitText, AChordBlockOfOneLineIsMeasuredWithItsChordLine) {
+    RecordingCanvas dc;
+    const wxSize box(400, 400);
+    auto block = [&](const wxString& text) {
+        return FitTextToBox(dc, text, 150, box, 0, false, FitSearch::Pruned, FitShape::ChordBlock)
+            .extent;
+    };
+    EXPECT_EQ(block("{C}ab"), wxSize(35, 40));
+    EXPECT_EQ(block("{C}ab\r\n"), wxSize(35, 40));  // the same with its line end
+    EXPECT_EQ(block("a|b"), wxSize(30, 20));        // no chord: one line as typed
+    EXPECT_EQ(block(""), wxSize(10, 20));
+    // As typed, the braces are measured as characters.
+    EXPECT_EQ(Fit(dc, "{C}ab\r\n", 150, box).extent, wxSize(50, 20));
+}
+
 TEST(FitText, HugeTextsFinish) {
     wxString text;
     while (text.length() < 32000) {
