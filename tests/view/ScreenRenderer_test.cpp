@@ -283,6 +283,17 @@ TEST_F(ScreenTest, LinesEndingInLfAloneAreLaidOutAsCrLfLines) {
     }
 }
 
+// Nothing but the renderer stands between the configuration and the fit:
+// sizes far beyond any screen must not cost a font for every point.
+TEST_F(ScreenTest, HugeConfiguredSizesFitWithoutAFontPerStep) {
+    m_lib.Exec("UPDATE config SET [Max Font]=72000, [Normal Font]=72005");
+    Build({Item(4, "Title", "", "ab\r\ncd")});
+    Show(0);
+    EXPECT_EQ(Text("Title").font, 560);  // 75 pixels: the quarter-high band
+    EXPECT_EQ(Text("ab").font, 835);     // 111 pixels: two lines in 225
+    EXPECT_LE(m_dc.Calls("font").size(), 6u);
+}
+
 TEST_F(ScreenTest, TypeEightShowsItsHeadingOnTheFirstPartOnly) {
     Build({Item(8, "", "Top", "ab\r\n&\r\ncd")});
     Show(0);
