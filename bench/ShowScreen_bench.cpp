@@ -1,5 +1,6 @@
 // One full show screen on a 1920x1080 memory bitmap with real fonts: a
-// 12-line chord verse fitted from a Normal Font of 72 points. Counters give
+// 12-line chord verse fitted from a Normal Font of 72 points; and the same
+// verse fitted from a size far beyond any screen. Counters give
 // the texts measured per screen (asked by the layout, and those that reached
 // the device because they were not remembered).
 #include <benchmark/benchmark.h>
@@ -93,6 +94,28 @@ void BM_ShowScreenChordVerseWalk(benchmark::State& state) {
     ShowVerse(state, FitSearch::Walk);
 }
 BENCHMARK(BM_ShowScreenChordVerseWalk)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+// One fit of the verse from a configured size of 7200 points (72000 tenths)
+// into the whole screen: sizes too high for the box make no font.
+void BM_FitFromHugeSize(benchmark::State& state) {
+    wxBitmap bitmap(100, 100, 24);
+    wxMemoryDC dc(bitmap);
+    long sizes = 0;
+    long fits = 0;
+    for (auto _ : state) {
+        WxCanvas canvas(dc, wxSize(96, 96));
+        const CFitResult fit =
+            FitTextToBox(canvas, kVerse, 72000, wxSize(1920, 1080), 2, false, FitSearch::Pruned);
+        benchmark::DoNotOptimize(fit);
+        sizes += fit.nSize;
+        ++fits;
+    }
+    state.counters["size"] = static_cast<double>(sizes) / fits;
+}
+BENCHMARK(BM_FitFromHugeSize)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);

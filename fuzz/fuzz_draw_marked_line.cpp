@@ -26,12 +26,13 @@ void CheckLine(const wxString& line, int offset, int transpose) {
     }
 }
 
-void CheckFit(const wxString& text, wxSize box, int transpose) {
+void CheckFit(const wxString& text, wxSize box, int transpose, FitShape shape) {
     RecordingCanvas walkDc;
     RecordingCanvas prunedDc;
-    const CFitResult walk = FitTextToBox(walkDc, text, 300, box, transpose, false, FitSearch::Walk);
+    const CFitResult walk =
+        FitTextToBox(walkDc, text, 300, box, transpose, false, FitSearch::Walk, shape);
     const CFitResult pruned =
-        FitTextToBox(prunedDc, text, 300, box, transpose, false, FitSearch::Pruned);
+        FitTextToBox(prunedDc, text, 300, box, transpose, false, FitSearch::Pruned, shape);
     FUZZ_CHECK(walk.nSize == pruned.nSize);
     FUZZ_CHECK(walk.extent == pruned.extent);
 }
@@ -50,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CheckLine(text, offset, transpose);
         // The walk re-strips the rest of the text for every line: keep it short.
         if (text.length() <= 1024) {
-            CheckFit(text, box, transpose);
+            CheckFit(text, box, transpose, FitShape::AsTyped);
+            CheckFit(text, box, transpose, FitShape::ChordBlock);
         }
     }
     return 0;

@@ -1,7 +1,7 @@
 // Markup removal over arbitrary, mostly malformed, item texts.
 
 #include "FuzzInput.h"
-#include "doc/RemoveMarkup.h"
+#include "text/RemoveMarkup.h"
 
 namespace {
 

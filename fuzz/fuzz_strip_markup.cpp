@@ -1,7 +1,9 @@
-// Markup stripping for measuring, with and without chords.
+// Markup stripping for measuring, with and without chords; line-end
+// conversions between edit boxes and item texts.
 
 #include "FuzzInput.h"
-#include "view/StripMarkup.h"
+#include "text/LineEnds.h"
+#include "text/StripMarkup.h"
 
 namespace {
 
@@ -12,6 +14,14 @@ void Check(const wxString& text) {
     const wxString split = StripMarkup(text, true);
     FUZZ_CHECK(split.find('[') == wxString::npos);
     FUZZ_CHECK(split.find('|') == wxString::npos);
+    // An edit box's text (LF line ends) survives the trip to an item text
+    // and back, and a text already converted is left as it is.
+    wxString edit = text;
+    edit.Replace("\r", "");
+    const wxString item = EditToItemText(edit);
+    FUZZ_CHECK(ItemToEditText(item) == edit);
+    FUZZ_CHECK(EditToItemText(item) == item);
+    FUZZ_CHECK(EditToItemText(EditToItemText(text)) == EditToItemText(text));
 }
 
 }  // namespace

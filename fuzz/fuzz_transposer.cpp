@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "FuzzInput.h"
-#include "view/ChordTransposer.h"
+#include "text/ChordTransposer.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // previewed, the open player file or the rows of the current schedule.
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "doc/ShowEntry.h"
 #include "doc/VersiluxDoc.h"
@@ -74,9 +75,11 @@ void CVersiluxDoc::BuildShowList() {
     m_arrPartCount.clear();
 
     // The palette cannot change during a build: each colour is read once.
-    std::map<int, COLORREF> colours;
+    // The fallback is part of the key, since a missing number stands for
+    // white as a foreground but black as a background.
+    std::map<std::pair<int, COLORREF>, COLORREF> colours;
     auto colour = [&](int id, COLORREF fallback) {
-        auto [it, inserted] = colours.try_emplace(id, 0);
+        auto [it, inserted] = colours.try_emplace({id, fallback}, 0);
         if (inserted) {
             it->second = LookupColour(id, fallback);
         }

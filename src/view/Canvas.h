@@ -25,7 +25,9 @@ class Canvas {
     virtual void SetFont(int nSize) = 0;
     // The device's own font, the one in effect before any SetFont.
     virtual void SetDefaultFont() = 0;
-    // The line height of the current font.
+    // The line height of the current font: never less than the font's pixel
+    // height above, which fitting relies on to pass over sizes too high for
+    // a box without making their fonts.
     virtual int GetLineHeight() = 0;
 
     // The width of str in the current font and the font's line height. The

@@ -1,10 +1,12 @@
 #include "view/FitText.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "text/LineEnds.h"
+#include "text/StripMarkup.h"
 #include "view/MarkedLine.h"
-#include "view/StripMarkup.h"
 
 namespace {
 
@@ -15,29 +17,19 @@ struct FitLine {
     bool bRestHasBrace = false;  // the text from this line on holds one
 };
 
-// The lines of a text that has a '\r': each ends at a '\r', and the next
-// begins after it and the '\n' that follows it.
-std::vector<FitLine> SplitLines(const wxString& text) {
+// The lines of a text, each with whether chord marks stand in it or after it.
+std::vector<FitLine> SplitFitLines(const wxString& text) {
     std::vector<FitLine> lines;
     const size_t lastBrace = text.rfind('{');
-    size_t pos = 0;
-    while (pos < text.length()) {
+    for (const TextLine& range : SplitLines(text)) {
         FitLine line;
-        line.begin = pos;
-        const size_t cr = text.find('\r', pos);
-        line.end = cr == wxString::npos ? text.length() : cr;
-        line.bRestHasBrace = lastBrace != wxString::npos && lastBrace >= pos;
+        line.begin = range.begin;
+        line.end = range.end;
+        line.bRestHasBrace = lastBrace != wxString::npos && lastBrace >= line.begin;
         for (size_t i = line.begin; line.bRestHasBrace && i < line.end && !line.bHasBrace; ++i) {
             line.bHasBrace = text[i] == '{';
         }
         lines.push_back(line);
-        pos = line.end;
-        if (pos < text.length()) {
-            ++pos;
-            if (pos < text.length() && text[pos] == '\n') {
-                ++pos;
-            }
-        }
     }
     return lines;
 }
@@ -45,16 +37,16 @@ std::vector<FitLine> SplitLines(const wxString& text) {
 class Fitter {
   public:
     Fitter(Canvas& dc, const wxString& text, wxSize box, int nTranspose, bool bPreferFlats,
-           FitSearch search)
+           FitSearch search, FitShape shape)
         : m_dc(dc),
           m_text(text),
           m_box(box),
           m_nTranspose(nTranspose),
           m_bPreferFlats(bPreferFlats),
           m_search(search),
-          m_bMultiLine(text.find('\r') != wxString::npos) {
+          m_bMultiLine(HasLineEnd(text) || (shape == FitShape::ChordBlock && !text.empty())) {
         if (m_bMultiLine) {
-            m_lines = SplitLines(text);
+            m_lines = SplitFitLines(text);
             for (const FitLine& line : m_lines) {
                 m_nLineUnits += line.bHasBrace ? 2 : 1;
             }
@@ -65,11 +57,14 @@ class Fitter {
 
     bool Fits(wxSize extent) const { return extent.x <= m_box.x && extent.y <= m_box.y; }
 
+    // Whether lines of this height may stack within the box; the text's
+    // height is its line count (chord lines included) times the line height.
+    bool HeightMayFit(long long lineHeight) const { return m_nLineUnits * lineHeight <= m_box.y; }
+
     // Whether the current font may let the text fit, judged without
     // measuring the whole text; false only when it certainly cannot.
     bool MayFit() {
-        const long long height = static_cast<long long>(m_nLineUnits) * m_dc.GetLineHeight();
-        if (height > m_box.y) {
+        if (!HeightMayFit(m_dc.GetLineHeight())) {
             return false;
         }
         if (m_nTooWide < m_lines.size()) {
@@ -137,14 +132,35 @@ class Fitter {
     size_t m_nTooWide = static_cast<size_t>(-1);
 };
 
+// The first size of the walk from nSize down (nSize, nSize - 10, ...) that
+// either may fit by its line height or is below zero (where the walk ends).
+// No font is made: a font's line is never lower than its pixel height, which
+// only grows with the size, so the sizes passed over cannot fit and a
+// binary search finds the first one that may.
+int FirstSizeThatMayFit(const Fitter& fitter, int nSize, int nDpiY) {
+    auto stop = [&](long long k) {
+        const long long size = nSize - 10 * k;
+        return size < 0 || fitter.HeightMayFit(FontPixelHeight(static_cast<int>(size), nDpiY));
+    };
+    long long low = 0;
+    long long high = nSize < 0 ? 0 : nSize / 10 + 1;  // the first step below zero
+    while (low < high) {
+        const long long mid = low + (high - low) / 2;
+        if (stop(mid)) {
+            high = mid;
+        } else {
+            low = mid + 1;
+        }
+    }
+    return static_cast<int>(nSize - 10 * low);
+}
+
 }  // namespace
 
 CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize boxSize,
-                        int nTranspose, bool bPreferFlats, FitSearch search) {
-    if (strText.EndsWith("\r\n")) {
-        strText.RemoveLast(2);
-    }
-    Fitter fitter(dc, strText, boxSize, nTranspose, bPreferFlats, search);
+                        int nTranspose, bool bPreferFlats, FitSearch search, FitShape shape) {
+    strText = WithoutFinalLineEnd(strText);
+    Fitter fitter(dc, strText, boxSize, nTranspose, bPreferFlats, search, shape);
     CFitResult result;
     if (nStartSize <= 0) {
         dc.SetDefaultFont();
@@ -153,7 +169,9 @@ CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize box
         result.extent = fitter.Measure();
         return result;
     }
+    const int dpiY = dc.GetDPI().y;
     int size = nStartSize;
+    std::optional<int> font;  // the size of the font selected, once one is
     bool bFirst = true;
     bool bFits = false;
     bool bMeasured = false;
@@ -168,9 +186,17 @@ CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize box
             size -= 10;
         }
         bFirst = false;
-        dc.SetFont(size);
         bMeasured = false;
         bFits = false;
+        if (search == FitSearch::Pruned) {
+            // A huge start size would otherwise make a font for every step.
+            size = FirstSizeThatMayFit(fitter, size, dpiY);
+            if (size < 0) {
+                break;
+            }
+        }
+        dc.SetFont(size);
+        font = size;
         if (search == FitSearch::Pruned && !fitter.MayFit()) {
             continue;
         }
@@ -180,6 +206,9 @@ CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize box
     }
     if (!bMeasured) {
         // Nothing fitted: the smallest size's extent, measured as the walk does.
+        if (font != size) {
+            dc.SetFont(size);
+        }
         result.extent = fitter.Measure();
     }
     result.nSize = size;

@@ -21,15 +21,25 @@ enum class FitSearch {
     Pruned,
 };
 
+// What a text is laid out as.
+enum class FitShape {
+    // A text of one line is one line as typed, braces and bars included.
+    AsTyped,
+    // Every line, a text of one line too, has its chords above its lyric.
+    ChordBlock,
+};
+
 struct CFitResult {
     wxSize extent;      // the text's extent at the chosen size
     int nSize = 0;      // the chosen size, in tenths of a point
     bool bFont = true;  // false: no font was made (start size 0 or below)
 };
 
-// Fits strText (a final "\r\n" is ignored) into a box of boxSize, leaving the
-// chosen font selected on dc. Chords are measured transposed by nTranspose.
+// Fits strText (a final line end is ignored; lines may end in CR LF, LF or
+// CR) into a box of boxSize, leaving the chosen font selected on dc. Chords
+// are measured transposed by nTranspose.
 // A start size of 0 or below makes no font: the text is measured in the
 // canvas's default font, which stays selected.
 CFitResult FitTextToBox(Canvas& dc, wxString strText, int nStartSize, wxSize boxSize,
-                        int nTranspose, bool bPreferFlats, FitSearch search = FitSearch::Pruned);
+                        int nTranspose, bool bPreferFlats, FitSearch search = FitSearch::Pruned,
+                        FitShape shape = FitShape::AsTyped);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "view/ChordTransposer.h"
+#include "text/ChordTransposer.h"
 
 namespace {
 

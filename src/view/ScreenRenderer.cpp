@@ -5,7 +5,8 @@
 
 #include "doc/ShowEntry.h"
 #include "doc/VersiluxDoc.h"
-#include "view/StripMarkup.h"
+#include "text/LineEnds.h"
+#include "text/StripMarkup.h"
 
 namespace {
 
@@ -35,40 +36,18 @@ int TypeCode(const wxString& field) {
     return static_cast<int>(code);
 }
 
-bool HasLineBreak(const wxString& text) {
-    return text.find('\r') != wxString::npos;
-}
-
-// Calls line(text) for each line: a line ends at '\r', and the next begins
-// after it and the '\n' that follows it.
+// Calls line(text) for each line of the text, its final line end ignored.
 template <typename F>
 void ForEachLine(const wxString& text, F&& line) {
-    size_t pos = 0;
-    while (pos < text.length()) {
-        const size_t cr = text.find('\r', pos);
-        const size_t end = cr == wxString::npos ? text.length() : cr;
-        line(text.substr(pos, end - pos));
-        pos = end;
-        if (pos < text.length()) {
-            ++pos;
-            if (pos < text.length() && text[pos] == '\n') {
-                ++pos;
-            }
-        }
+    for (const TextLine& range : SplitLines(text)) {
+        line(text.substr(range.begin, range.end - range.begin));
     }
 }
 
 // What follows the first line of a text.
 wxString AfterFirstLine(const wxString& text) {
-    size_t cr = text.find('\r');
-    if (cr == wxString::npos) {
-        return wxString();
-    }
-    ++cr;
-    if (cr < text.length() && text[cr] == '\n') {
-        ++cr;
-    }
-    return text.substr(cr);
+    const size_t end = FindLineEnd(text);
+    return end == wxString::npos ? wxString() : text.substr(AfterLineEnd(text, end));
 }
 
 // A part that begins with '&' carries its section label on its first line,
@@ -77,7 +56,7 @@ wxString RemoveSectionLabel(const wxString& text) {
     if (!text.StartsWith("&")) {
         return text;
     }
-    if (!HasLineBreak(text)) {
+    if (!HasLineEnd(text)) {
         return text.substr(1);
     }
     return AfterFirstLine(text);
@@ -134,11 +113,12 @@ void CScreenRenderer::ReleaseShowFont(Canvas& dc) {
 }
 
 wxSize CScreenRenderer::FitText(Canvas& dc, const wxString& strText, bool bMaxFont,
-                                const wxRect& rc, int nTranspose, bool bPreferFlats) {
+                                const wxRect& rc, int nTranspose, bool bPreferFlats,
+                                FitShape shape) {
     const CConfigSet& config = *m_doc.m_pConfigSet;
     const int start = bMaxFont ? config.m_Max_Font : config.m_Normal_Font;
-    const CFitResult fit =
-        FitTextToBox(dc, strText, start, rc.GetSize(), nTranspose, bPreferFlats, m_fitSearch);
+    const CFitResult fit = FitTextToBox(dc, strText, start, rc.GetSize(), nTranspose, bPreferFlats,
+                                        m_fitSearch, shape);
     if (fit.bFont) {
         m_fontShow = fit.nSize;
     } else {
@@ -224,14 +204,16 @@ void CScreenRenderer::LayOut(Canvas& dc, int nType, const std::array<wxString, 5
                 const Box body{L, Tb, R, B};
                 ChordBlock(
                     dc, fields[3], body,
-                    FitText(dc, fields[3], false, body.Rect(), transpose, flats),
+                    FitText(dc, fields[3], false, body.Rect(), transpose, flats,
+                            FitShape::ChordBlock),
                     [&](int cx) { return R - cx - 10; },
                     [&](int w, int) { return (W - w) / 2 + L; });
             } else {
                 const Box right{L + W / 3 + 5, Tb, R, B};
                 const int cx = ChordBlock(
                     dc, fields[4], right,
-                    FitText(dc, fields[4], false, right.Rect(), transpose, flats),
+                    FitText(dc, fields[4], false, right.Rect(), transpose, flats,
+                            FitShape::ChordBlock),
                     [&](int c) { return R - c - 10; }, [&](int, int c) { return R - c - 10; });
                 ReleaseShowFont(dc);
                 // The left column is plain text beside the chords.
@@ -239,14 +221,10 @@ void CScreenRenderer::LayOut(Canvas& dc, int nType, const std::array<wxString, 5
                 const wxSize extent = FitText(dc, fields[3], false, left.Rect(), transpose, flats);
                 dc.SetTextColour(m_doc.GetForeground(n));
                 int y = (B - Tb - extent.y) / 2 + Tb;
-                if (!HasLineBreak(fields[3])) {
-                    DrawMarkedLine(dc, L + 5, y, 0, fields[3], 0, false);
-                } else {
-                    ForEachLine(fields[3], [&](const wxString& line) {
-                        DrawMarkedLine(dc, L + 5, y, 0, line, 0, false);
-                        y += dc.GetTextExtent(StripMarkup(line, true)).y;
-                    });
-                }
+                ForEachLine(fields[3], [&](const wxString& line) {
+                    DrawMarkedLine(dc, L + 5, y, 0, line, 0, false);
+                    y += dc.GetTextExtent(StripMarkup(line, true)).y;
+                });
             }
             NextLine(dc);
             break;
@@ -266,7 +244,8 @@ void CScreenRenderer::LayOut(Canvas& dc, int nType, const std::array<wxString, 5
             }
             const wxString text = RemoveSectionLabel(fields[3]);
             Box body = show;
-            wxSize extent = FitText(dc, text, false, body.Rect(), transpose, flats);
+            wxSize extent =
+                FitText(dc, text, false, body.Rect(), transpose, flats, FitShape::ChordBlock);
             auto singleX = [&](int cx) { return (W - cx) / 2 + L; };
             auto multiX = [&](int, int cx) { return (W - cx) / 2 + L; };
             if (!heading.IsEmpty() &&
@@ -276,7 +255,8 @@ void CScreenRenderer::LayOut(Canvas& dc, int nType, const std::array<wxString, 5
                 // it is fitted to the area below the heading instead.
                 body.t = std::min(B, heading.y + heading.height);
                 ReleaseShowFont(dc);
-                extent = FitText(dc, text, false, body.Rect(), transpose, flats);
+                extent =
+                    FitText(dc, text, false, body.Rect(), transpose, flats, FitShape::ChordBlock);
             }
             const wxString counter =
                 wxString::Format("%d/%d", m_doc.GetPartNumber(n), m_doc.GetPartCount(n));
@@ -327,15 +307,17 @@ void CScreenRenderer::Heading(Canvas& dc, const wxString& strText, const Box& bo
     const wxSize extent = FitText(dc, strText, true, box.Rect(), nFitTranspose, bFitFlats);
     dc.SetTextColour(m_doc.GetForeground(m_state.m_nNextEntry));
     const wxPoint at = place(extent);
-    DrawMarkedLine(dc, at.x, at.y, 0, strText, 0, false);
+    // Drawn as it was fitted: without a line end at its end.
+    DrawMarkedLine(dc, at.x, at.y, 0, WithoutFinalLineEnd(strText), 0, false);
     ReleaseShowFont(dc);
 }
 
 void CScreenRenderer::PlainBlock(Canvas& dc, const wxString& strText, const Box& box) {
-    const wxString text = RemoveSectionLabel(strText);
+    // Laid out as it is fitted: a line end at the very end opens no line.
+    const wxString text = WithoutFinalLineEnd(RemoveSectionLabel(strText));
     const wxSize extent = FitText(dc, text, false, box.Rect(), 0, false);
     dc.SetTextColour(m_doc.GetForeground(m_state.m_nNextEntry));
-    if (!HasLineBreak(text)) {
+    if (!HasLineEnd(text)) {
         DrawMarkedLine(dc, (box.W() - extent.x) / 2 + box.l, (box.H() - extent.y) / 2 + box.t, 0,
                        text, 0, false);
         return;
@@ -357,11 +339,9 @@ std::vector<CScreenRenderer::BlockLine> CScreenRenderer::LayOutChordBlock(
     const std::function<int(int)>& singleX, const std::function<int(int, int)>& multiX) {
     std::vector<BlockLine> lines;
     int y = (box.H() - extent.y) / 2 + box.t;
-    if (!HasLineBreak(strText)) {
-        // One line is shown as typed: no chord line above it.
-        lines.push_back(BlockLine{strText, singleX(extent.x), y, 0, extent, false});
-        return lines;
-    }
+    // As it was fitted: a text of one line, with or without a line end after
+    // it, has its chords above its lyric like every line of a longer text.
+    const bool bSingle = !HasLineEnd(WithoutFinalLineEnd(strText));
     ForEachLine(strText, [&](const wxString& line) {
         wxString stripped = StripMarkup(line, true);
         if (stripped.empty()) {
@@ -383,7 +363,8 @@ std::vector<CScreenRenderer::BlockLine> CScreenRenderer::LayOutChordBlock(
             size = dc.GetTextExtent(stripped.substr(cr + 1));
         }
         size.y += offset;
-        lines.push_back(BlockLine{line, multiX(size.x, extent.x), y, offset, size, true});
+        const int x = bSingle ? singleX(extent.x) : multiX(size.x, extent.x);
+        lines.push_back(BlockLine{line, x, y, offset, size});
         y += size.y;
     });
     return lines;
@@ -397,8 +378,7 @@ int CScreenRenderer::ChordBlock(Canvas& dc, const wxString& strText, const Box& 
     const bool flats = m_doc.GetPreferFlats(n);
     dc.SetTextColour(m_doc.GetForeground(n));
     for (const BlockLine& line : LayOutChordBlock(dc, strText, box, extent, singleX, multiX)) {
-        DrawMarkedLine(dc, line.x, line.y, line.offset, line.text, line.bChords ? transpose : 0,
-                       line.bChords && flats);
+        DrawMarkedLine(dc, line.x, line.y, line.offset, line.text, transpose, flats);
     }
     return extent.x;
 }
@@ -411,9 +391,8 @@ bool CScreenRenderer::BlockMeets(Canvas& dc, const std::vector<BlockLine>& lines
             continue;
         }
         wxSize drawn;
-        DrawMarkedLine(dc, line.x, line.y, line.offset, line.text,
-                       line.bChords ? m_doc.GetTranspose(n) : 0,
-                       line.bChords && m_doc.GetPreferFlats(n), &drawn);
+        DrawMarkedLine(dc, line.x, line.y, line.offset, line.text, m_doc.GetTranspose(n),
+                       m_doc.GetPreferFlats(n), &drawn);
         if (line.x + drawn.x > rc.x && line.x < rc.GetRight() + 1) {
             return true;
         }
@@ -448,20 +427,17 @@ void CScreenRenderer::NextLine(Canvas& dc) {
         const wxString& text = next[3];
         size_t pos = 0;
         while (true) {
-            const size_t cr = text.find('\r', pos);
-            heading = text.substr(pos, cr == wxString::npos ? wxString::npos : cr - pos);
+            const size_t end = FindLineEnd(text, pos);
+            heading = text.substr(pos, end == wxString::npos ? wxString::npos : end - pos);
             const bool bUsable =
                 !heading.empty() && !heading.StartsWith("&") && !heading.StartsWith("[");
-            if (bUsable || cr == wxString::npos) {
+            if (bUsable || end == wxString::npos) {
                 if (!bUsable) {
                     heading.clear();
                 }
                 break;
             }
-            pos = cr + 1;
-            if (pos < text.length() && text[pos] == '\n') {
-                ++pos;
-            }
+            pos = AfterLineEnd(text, end);
         }
         heading = RemoveGroups(heading, '{', '}');
         heading.Replace("|", "");

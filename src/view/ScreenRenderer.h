@@ -31,7 +31,7 @@ class CScreenRenderer {
     // Font, measuring chords transposed; returns its extent. The fitted font
     // stays selected until ReleaseShowFont.
     wxSize FitText(Canvas& dc, const wxString& strText, bool bMaxFont, const wxRect& rc,
-                   int nTranspose, bool bPreferFlats);
+                   int nTranspose, bool bPreferFlats, FitShape shape = FitShape::AsTyped);
     // Draws (or, with pExtent, measures) one marked line in the colours of
     // the entry at the show position.
     void DrawMarkedLine(Canvas& dc, int x, int y, int nChordOffset, const wxString& strLine,
@@ -72,11 +72,10 @@ class CScreenRenderer {
         wxString text;
         int x = 0, y = 0, offset = 0;
         wxSize size;
-        bool bChords = true;  // drawn with chords transposed; false: as typed
     };
     // The lines of a chord block fitted to extent in box. x of a line of
     // lyric width w is multiX(w, cx) for the block width cx; a text of one
-    // line is drawn at singleX(cx).
+    // line is drawn at singleX(cx), with its chords above it all the same.
     std::vector<BlockLine> LayOutChordBlock(Canvas& dc, const wxString& strText, const Box& box,
                                             wxSize extent, const std::function<int(int)>& singleX,
                                             const std::function<int(int, int)>& multiX);

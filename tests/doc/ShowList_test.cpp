@@ -159,6 +159,34 @@ TEST_F(ShowListTest, MissingItemIsMarkedAndTheBuildGoesOn) {
     EXPECT_EQ(Doc().GetBackground(1), MakeColourValue(0, 0, 0));
 }
 
+TEST_F(ShowListTest, MissingColoursFallBackToWhiteOnBlackWhateverTheOrder) {
+    // 0 is the schema's default colour number and names no palette row; 77
+    // names none either. A number missing as a foreground must not make the
+    // same number white as a background, nor the other way round.
+    const long zero = m_lib.AddItem("zero", 1);
+    const long bgFirst = m_lib.AddItem("bgFirst", 1);
+    const long fgAfter = m_lib.AddItem("fgAfter", 1);
+    const long same = m_lib.AddItem("same", 7, "x1&y");
+    m_lib.Exec(wxString::Format(
+        "UPDATE items SET Foreground=0, Foreground2=0, Background=0 WHERE ID=%ld", zero));
+    m_lib.Exec(wxString::Format("UPDATE items SET Background=77 WHERE ID=%ld", bgFirst));
+    m_lib.Exec(wxString::Format("UPDATE items SET Foreground=77 WHERE ID=%ld", fgAfter));
+    m_lib.Exec(
+        wxString::Format("UPDATE items SET Foreground=77, Background=77 WHERE ID=%ld", same));
+    Build(m_lib.AddSchedule("s", {zero, bgFirst, fgAfter, same}));
+
+    const COLORREF white = MakeColourValue(255, 255, 255);
+    const COLORREF black = MakeColourValue(0, 0, 0);
+    ASSERT_EQ(Doc().GetLastEntry(), 6);
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(Doc().GetForeground(i), white);
+        EXPECT_EQ(Doc().GetBackground(i), black);
+    }
+    EXPECT_EQ(Doc().GetForeground2(0), white);
+    EXPECT_EQ(Doc().GetForeground2(1), MakeColourValue(255, 255, 0));  // found colours still read
+}
+
 TEST_F(ShowListTest, ClampedEntryIndex) {
     Build(m_lib.AddSchedule("s", {m_lib.AddItem("A", 1)}));
     EXPECT_EQ(Doc().GetEntry(1000), kEntryMenu);

@@ -3,7 +3,9 @@
 #include "view/FitText.h"
 
 #include <gtest/gtest.h>
+#include <climits>
 #include <random>
+#include <vector>
 
 #include "support/MarkupTexts.h"
 #include "support/RecordingCanvas.h"
@@ -76,6 +78,42 @@ TEST(FitText, LinesChordLinesAndEmptyLines) {
     EXPECT_EQ(Fit(dc, "{C}ab", 150, wxSize(400, 400)).extent, wxSize(50, 20));
 }
 
+TEST(FitText, LinesEndingInLfAloneFitAsCrLfLines) {
+    const wxString texts[] = {"ab\r\n\r\ncd\r\n", "{C}ab\r\ncd", "x{C}\r\ny|{D}z\r\n",
+                              "[2]one\r\n\r\n\r\n{G}two three"};
+    for (const wxString& crlf : texts) {
+        wxString lf = crlf;
+        lf.Replace("\r\n", "\n");
+        for (FitSearch search : {FitSearch::Walk, FitSearch::Pruned}) {
+            for (const wxSize box : {wxSize(400, 400), wxSize(60, 50)}) {
+                RecordingCanvas a;
+                RecordingCanvas b;
+                const CFitResult fromCrLf = Fit(a, crlf, 300, box, search);
+                const CFitResult fromLf = Fit(b, lf, 300, box, search);
+                EXPECT_EQ(fromLf.nSize, fromCrLf.nSize) << lf;
+                EXPECT_EQ(fromLf.extent, fromCrLf.extent) << lf;
+            }
+        }
+    }
+    RecordingCanvas dc;
+    EXPECT_EQ(Fit(dc, "ab\n\ncd\n", 150, wxSize(400, 400)).extent, wxSize(20, 60));
+}
+
+TEST(FitText, AChordBlockOfOneLineIsMeasuredWithItsChordLine) {
+    RecordingCanvas dc;
+    const wxSize box(400, 400);
+    auto block = [&](const wxString& text) {
+        return FitTextToBox(dc, text, 150, box, 0, false, FitSearch::Pruned, FitShape::ChordBlock)
+            .extent;
+    };
+    EXPECT_EQ(block("{C}ab"), wxSize(35, 40));
+    EXPECT_EQ(block("{C}ab\r\n"), wxSize(35, 40));  // the same with its line end
+    EXPECT_EQ(block("a|b"), wxSize(30, 20));        // no chord: one line as typed
+    EXPECT_EQ(block(""), wxSize(10, 20));
+    // As typed, the braces are measured as characters.
+    EXPECT_EQ(Fit(dc, "{C}ab\r\n", 150, box).extent, wxSize(50, 20));
+}
+
 TEST(FitText, HugeTextsFinish) {
     wxString text;
     while (text.length() < 32000) {
@@ -107,12 +145,13 @@ class WobblyCanvas : public RecordingCanvas {
 // same extent, for any text, box and start size, whether or not widths grow
 // steadily with the size.
 template <typename CanvasType>
-void ExpectPrunedEqualsWalk(unsigned seed, int cases) {
+void ExpectPrunedEqualsWalk(unsigned seed, int cases,
+                            const std::vector<int>& starts = {900, 720, 455, 300, 100, 15, 5, 0,
+                                                              -30}) {
     std::mt19937 rng(seed);
     std::uniform_int_distribution<int> width(-20, 2000);
     std::uniform_int_distribution<int> height(-20, 1200);
-    const int starts[] = {900, 720, 455, 300, 100, 15, 5, 0, -30};
-    std::uniform_int_distribution<size_t> start(0, std::size(starts) - 1);
+    std::uniform_int_distribution<size_t> start(0, starts.size() - 1);
     std::uniform_int_distribution<int> transpose(-12, 12);
     for (int i = 0; i < cases; ++i) {
         const wxString text = RandomMarkupText(rng);
@@ -137,6 +176,50 @@ TEST(FitText, PrunedSearchChoosesExactlyWhatTheWalkChooses) {
 
 TEST(FitText, PrunedSearchChoosesWhatTheWalkChoosesWhenWidthsWobble) {
     ExpectPrunedEqualsWalk<WobblyCanvas>(2, 3000);
+}
+
+TEST(FitText, PrunedSearchFromHugeStartSizesChoosesWhatTheWalkChooses) {
+    ExpectPrunedEqualsWalk<RecordingCanvas>(3, 60, {72000, 72005, 9999, 3001});
+    ExpectPrunedEqualsWalk<WobblyCanvas>(4, 60, {72000, 72005, 9999, 3001});
+}
+
+// A configured size far beyond any screen must not make a font for every
+// step on its way down: only sizes whose lines may stack within the box.
+TEST(FitText, AHugeStartSizeMakesOnlyFontsThatMayFit) {
+    wxString verse;
+    for (int i = 0; i < 12; ++i) {
+        verse += "When {C}peace, like a {F}river, at{C}tendeth my {G7}way,\r\n";
+    }
+    const wxSize box(1920, 1080);
+    RecordingCanvas walk;
+    RecordingCanvas pruned;
+    const CFitResult walked = Fit(walk, verse, 72000, box, FitSearch::Walk);
+    const CFitResult fit = Fit(pruned, verse, 72000, box);
+    EXPECT_EQ(fit.nSize, walked.nSize);
+    EXPECT_EQ(fit.extent, walked.extent);
+    EXPECT_EQ(pruned.Calls("font").size(), 1u);  // 24 lines of 45 pixels: size 340
+    EXPECT_EQ(fit.nSize, 340);
+
+    // The largest start there is ends where a walk from just above the box's
+    // height would: every size between is too high for it.
+    RecordingCanvas largest;
+    RecordingCanvas near;
+    const CFitResult fromMax = Fit(largest, verse, INT_MAX, box);
+    const CFitResult fromNear = Fit(near, verse, 100007, box, FitSearch::Walk);
+    EXPECT_EQ(fromMax.nSize, fromNear.nSize);
+    EXPECT_EQ(fromMax.extent, fromNear.extent);
+    EXPECT_LE(largest.Calls("font").size(), 2u);
+
+    // A box no line fits in: the walk's last size, the first below zero, is
+    // still the font left selected.
+    for (int start : {72000, 72005, INT_MAX}) {
+        RecordingCanvas none;
+        const CFitResult tiny = Fit(none, "abc\r\ndef", start, wxSize(1920, 0));
+        EXPECT_EQ(tiny.nSize, start % 10 - 10);
+        EXPECT_EQ(none.GetLineHeight(), 1);
+        EXPECT_EQ(tiny.extent, wxSize(0, 2));
+        EXPECT_EQ(none.Calls("font").size(), 1u);
+    }
 }
 
 TEST(FitText, PrunedSearchMeasuresFarLess) {

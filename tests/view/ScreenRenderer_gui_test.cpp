@@ -141,6 +141,42 @@ TEST(WxCanvas, FontMetricsKeepTheirPromises) {
     EXPECT_LT(canvas.GetTextExtent("Amazing").x, width);
 }
 
+// Fitting passes over sizes whose fonts it never makes, trusting that a
+// line is at least as high as the font's pixel height.
+TEST(WxCanvas, LinesAreNeverLowerThanTheFontsPixelHeight) {
+    wxBitmap bitmap(100, 100, 24);
+    wxMemoryDC dc(bitmap);
+    for (const wxSize dpi : {wxSize(96, 96), wxSize(300, 300)}) {
+        WxCanvas canvas(dc, dpi);
+        for (int size :
+             {-10, 1, 5, 10, 15, 25, 50, 75, 100, 135, 200, 455, 720, 900, 2005, 7200, 72000}) {
+            canvas.SetFont(size);
+            EXPECT_GE(canvas.GetLineHeight(), FontPixelHeight(size, dpi.y))
+                << "size " << size << " at " << dpi.y << " dpi";
+        }
+    }
+}
+
+// A configured size of 7200 points ends where a walk from a size already
+// too high for the box ends, without a font for every step in between.
+TEST(WxCanvas, AHugeStartSizeFitsAsTheWalkWouldWithRealFonts) {
+    wxBitmap bitmap(100, 100, 24);
+    wxMemoryDC dc(bitmap);
+    wxString verse;
+    for (int i = 0; i < 12; ++i) {
+        verse += "When {C}peace, like a {F}river, at{C}tendeth my {G7}way,\r\n";
+    }
+    const wxSize box(1920, 1080);
+    WxCanvas walkCanvas(dc, wxSize(96, 96));
+    const CFitResult walk = FitTextToBox(walkCanvas, verse, 1000, box, 0, false, FitSearch::Walk);
+    WxCanvas prunedCanvas(dc, wxSize(96, 96));
+    const CFitResult pruned =
+        FitTextToBox(prunedCanvas, verse, 72000, box, 0, false, FitSearch::Pruned);
+    EXPECT_EQ(pruned.nSize, walk.nSize);
+    EXPECT_EQ(pruned.extent, walk.extent);
+    EXPECT_EQ(prunedCanvas.GetLineHeight(), walkCanvas.GetLineHeight());
+}
+
 // With real fonts, widths need not grow steadily with the size; the pruned
 // search must still choose exactly the size and extent of the walk.
 TEST(WxCanvas, PrunedFitEqualsTheWalkWithRealFonts) {

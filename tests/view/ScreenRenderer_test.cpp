@@ -198,15 +198,100 @@ TEST_F(ScreenTest, PartCounterCountsTheParts) {
     }
 }
 
-TEST_F(ScreenTest, ASingleLinePartIsDrawnAsTyped) {
+TEST_F(ScreenTest, ASingleLinePartHasItsChordsAboveItLikeAnyLine) {
     const wxString sign(wxUniChar(0xAC));
-    Build({Item(7, "", "", "{C}ab"), Item(7, "", "", "x" + sign + "C" + sign, "", 2)});
+    Build({Item(7, "", "", "{C}ab"), Item(7, "", "", "x" + sign + "C" + sign, "", 2),
+           Item(7, "", "", "a|b")});
     Show(0);
-    EXPECT_EQ(Texts(), "1/1@370,280 {C}ab@175,140");
-    Show(1);
-    // The inline chord keeps its colour but is not transposed.
-    EXPECT_EQ(Texts(), "1/1@370,280 x@190,140 C@200,140");
+    EXPECT_EQ(Texts(), "1/1@370,280 C@182,130 ab@182,150");
     EXPECT_EQ(Text("C").colour, kGreen);
+    Show(1);
+    // The inline chord is transposed with the item, in the chord colour.
+    EXPECT_EQ(Texts(), "1/1@370,280 x@190,140 D@200,140");
+    EXPECT_EQ(Text("D").colour, kGreen);
+    Show(2);
+    // Without a chord mark there is no chord line: the bar is a character.
+    EXPECT_EQ(Texts(), "1/1@370,280 a|b@185,140");
+}
+
+// Every part of an item split by '&' but the last ends in a line end; each
+// is drawn as it was fitted, chords above the lyric and inside the box.
+TEST_F(ScreenTest, EveryPartOfASplitChordItemHasItsChordsAbove) {
+    for (const int type : {7, 8}) {
+        SCOPED_TRACE(type);
+        Build({Item(type, "", "", "{G}one\r\n&\r\n{C}two\r\nx{D}y\r\n&\r\n{D}three")});
+        const char* const expected[] = {"G@177,130 one@177,150",
+                                        "C@177,110 two@177,130 x@177,170 D@187,150 y@187,170",
+                                        "D@167,130 three@167,150"};
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            Show(i);
+            const std::string texts = Texts();
+            EXPECT_NE(texts.find(expected[i]), std::string::npos) << texts;
+            EXPECT_EQ(texts.find('{'), std::string::npos) << texts;
+            // The block is centred on its fitted height: every text within it.
+            const int lines = i == 1 ? 4 : 2;
+            const int top = (300 - 20 * lines) / 2;
+            for (const RecordingCanvas::Call& call : m_dc.Texts()) {
+                if (call.text.Contains("/")) {
+                    continue;  // the part counter
+                }
+                EXPECT_GE(call.y, top) << texts;
+                EXPECT_LE(call.y + 20, top + 20 * lines) << texts;
+            }
+        }
+    }
+}
+
+// A part of one line with its line end, in a show area that holds exactly
+// a chord line and a lyric: fitted and drawn the same, it needs no
+// smaller font and stays inside.
+TEST_F(ScreenTest, AOneLinePartWithItsLineEndFitsAsDrawn) {
+    m_state.m_rcShow = wxRect(0, 0, 400, 40);
+    Build({Item(7, "", "", "{G}one\r\n&\r\n{C}two")});
+    for (int i = 0; i < 2; ++i) {
+        Show(i);
+        for (const RecordingCanvas::Call& call : m_dc.Texts()) {
+            EXPECT_EQ(call.font, 150) << Texts();
+            EXPECT_LE(call.y + 20, 40) << Texts();
+        }
+    }
+}
+
+// Texts typed into an edit box end their lines in LF alone: every layout
+// draws them exactly as the same texts with CR LF.
+TEST_F(ScreenTest, LinesEndingInLfAloneAreLaidOutAsCrLfLines) {
+    const wxString text =
+        "&Verse\r\n{C}Amazing {G}grace\r\n\r\nhow |{D}sweet\r\n[2]the sound\r\n&\r\nthat "
+        "{G}saved\r\n";
+    wxString lf = text;
+    lf.Replace("\r\n", "\n");
+    for (const int type : {3, 4, 5, 6, 7, 8}) {
+        SCOPED_TRACE(type);
+        // Each next-line screen is followed by the first part of its own kind.
+        const long crlfItem = Item(type, "Head", "Sub", text, text);
+        const long lfItem = Item(type, "Head", "Sub", lf, lf);
+        Build({crlfItem, Item(5, "", "", text), crlfItem, lfItem, Item(5, "", "", lf), lfItem});
+        const int parts = type == 5 || type == 6 ? 1 : 2;
+        for (int i = 0; i <= parts; ++i) {
+            SCOPED_TRACE(i);
+            Show(i);
+            const std::string fromCrLf = m_dc.Log();
+            Show(i + 2 * parts + 1);
+            EXPECT_EQ(m_dc.Log(), fromCrLf);
+        }
+    }
+}
+
+// Nothing but the renderer stands between the configuration and the fit:
+// sizes far beyond any screen must not cost a font for every point.
+TEST_F(ScreenTest, HugeConfiguredSizesFitWithoutAFontPerStep) {
+    m_lib.Exec("UPDATE config SET [Max Font]=72000, [Normal Font]=72005");
+    Build({Item(4, "Title", "", "ab\r\ncd")});
+    Show(0);
+    EXPECT_EQ(Text("Title").font, 560);  // 75 pixels: the quarter-high band
+    EXPECT_EQ(Text("ab").font, 835);     // 111 pixels: two lines in 225
+    EXPECT_LE(m_dc.Calls("font").size(), 6u);
 }
 
 TEST_F(ScreenTest, TypeEightShowsItsHeadingOnTheFirstPartOnly) {

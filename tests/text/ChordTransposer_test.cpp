@@ -1,4 +1,4 @@
-#include "view/ChordTransposer.h"
+#include "text/ChordTransposer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "doc/RemoveMarkup.h"
+#include "text/RemoveMarkup.h"
 
 #include <gtest/gtest.h>
 

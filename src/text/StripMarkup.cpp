@@ -1,4 +1,6 @@
-#include "view/StripMarkup.h"
+#include "text/StripMarkup.h"
+
+#include "text/LineEnds.h"
 
 namespace {
 
@@ -98,20 +100,16 @@ wxString StripMarkup(wxString text, bool chords) {
     lyrics.reserve(text.length());
     size_t pos = 0;
     while (pos < text.length()) {
-        const size_t cr = text.find('\r', pos);
-        if (cr == wxString::npos) {
+        // Lines end in CR LF, or in LF or CR alone.
+        const size_t end = FindLineEnd(text, pos);
+        if (end == wxString::npos) {
             break;
         }
-        if (SplitLine(text, pos, cr, chordLines, lyrics)) {
+        if (SplitLine(text, pos, end, chordLines, lyrics)) {
             chordLines += '\r';
         }
         lyrics += '\r';
-        // Lines end in CR LF; a CR alone still ends a line without losing the
-        // character after it.
-        pos = cr + 1;
-        if (pos < text.length() && text[pos] == '\n') {
-            ++pos;
-        }
+        pos = AfterLineEnd(text, end);
     }
     lyrics.RemoveLast();
     return chordLines + lyrics;

@@ -1,4 +1,4 @@
-#include "view/StripMarkup.h"
+#include "text/StripMarkup.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,12 @@ TEST(StripMarkup, ChordNamesBeforeLyrics) {
     EXPECT_EQ(StripMarkup("|{D}sing |out", true), "D\rsing out");
     EXPECT_EQ(StripMarkup("{C}a\r\nb\r\n{D}c", true), "C\rD\ra\rb\rc");
     EXPECT_EQ(StripMarkup("a|b", true), "ab");
+}
+
+TEST(StripMarkup, LinesFromAnEditBoxEndInLfAlone) {
+    EXPECT_EQ(StripMarkup("{C}a\nb\n{D}c", true), "C\rD\ra\rb\rc");
+    EXPECT_EQ(StripMarkup("{C}a\n\n{D}c\n", true), StripMarkup("{C}a\r\n\r\n{D}c\r\n", true));
+    EXPECT_EQ(StripMarkup("a{C\n{D}b", true), "\rD\ra\rb");
 }
 
 TEST(StripMarkup, ChordAtTheEndCountsAsLyric) {
