@@ -11,12 +11,13 @@ constexpr wchar_t kHighControls[32] = {
 
 }  // namespace
 
-wxString DecodeUtf8OrCp1252(const char* pBytes, std::size_t nLength) {
-    if (nLength == 0) {
-        return wxString();
+wxString DecodeUtf8OrCp1252(const char* pBytes, std::size_t nLength, bool* pWasUtf8) {
+    wxString text = nLength == 0 ? wxString() : wxString::FromUTF8(pBytes, nLength);
+    const bool bUtf8 = nLength == 0 || !text.empty();
+    if (pWasUtf8 != nullptr) {
+        *pWasUtf8 = bUtf8;
     }
-    wxString text = wxString::FromUTF8(pBytes, nLength);
-    if (!text.empty()) {
+    if (bUtf8) {
         return text;
     }
     text.reserve(nLength);

@@ -60,8 +60,9 @@ FieldValue ReadColumn(SQLHSTMT stmt, SQLUSMALLINT column, FieldKind kind, const 
     value.bNull = false;
     if (kind == FieldKind::Text) {
         // Rows written by older Windows programs may hold Windows-1252 bytes.
-        value.strValue = DecodeUtf8OrCp1252(bytes.data(), bytes.size());
-        if (odbc::ToDriver(value.strValue) != bytes) {
+        bool bUtf8 = true;
+        value.strValue = DecodeUtf8OrCp1252(bytes.data(), bytes.size(), &bUtf8);
+        if (!bUtf8) {
             value.strBytes = std::move(bytes);  // to find the row again by this value
         }
     } else {

@@ -168,16 +168,18 @@ int CVersiluxView::RunShowPopup(const CShowPopup& popup) {
     }
     const wxRect rcOver = m_pShowWnd->GetWindow()->GetScreenRect();
     int nChoice = 0;
-    m_bPopupOpen = true;
-    try {
+    {
+        // However the pop-up ends, input posted while it was open is stale.
+        struct OpenPopup {
+            CVersiluxView& view;
+            explicit OpenPopup(CVersiluxView& v) : view(v) { view.m_bPopupOpen = true; }
+            ~OpenPopup() {
+                view.m_bPopupOpen = false;
+                ++view.m_nInputEpoch;
+            }
+        } open(*this);
         nChoice = popup(m_pFrame, rcOver);
-    } catch (...) {
-        m_bPopupOpen = false;
-        ++m_nInputEpoch;
-        throw;
     }
-    m_bPopupOpen = false;
-    ++m_nInputEpoch;
     if (m_bStopPending) {
         m_bStopPending = false;
         StopShow();
