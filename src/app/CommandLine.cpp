@@ -4,11 +4,15 @@
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/utils.h>
+#include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "app/DisplayCheck.h"
 #include "app/Startup.h"
+#include "doc/ExchangeText.h"
 #include "doc/VersiluxDoc.h"
 #include "view/ExportScreens.h"
 
@@ -25,6 +29,17 @@ const char* kUsage =
     "  Builds the show list of the schedule on the configured data source and\n"
     "  writes the show-list dump (default file: DebugShowGo.txt).\n";
 
+const char* kSearchUsage =
+    "usage: versilux --search PHRASE [--this-vpd] [--songs] [--rebuild] [--out FILE]\n"
+    "  Finds the phrase as Tools > Search does: in the chord charts of the temporary\n"
+    "  search database (made anew with --rebuild), or in the songs with --songs; in\n"
+    "  the default VPD only with --this-vpd. Writes the results as File > Save does\n"
+    "  (a line per item: title, tab, text around the phrase), to FILE or the output.\n";
+
+const char* kStatsUsage =
+    "usage: versilux --stats most-recent|most-used|least-recent|least-used [--out FILE]\n"
+    "  Writes the statistics of the default VPD as Edit > Copy copies them.\n";
+
 int Fail(const wxString& message, int code) {
     std::fprintf(stderr, "%s\n", static_cast<const char*>(message.utf8_str()));
     return code;
@@ -37,6 +52,107 @@ bool ParseId(const char* text, int& id) {
     }
     id = static_cast<int>(value);
     return true;
+}
+
+// Opens the document on the configured data source without the toolkit's
+// windows and runs work on it; the work's exit code, or 1 with the reason.
+int WithDocument(const std::function<int(CVersiluxDoc&)>& work) {
+    wxInitializer init;
+    if (!init.IsOk()) {
+        return Fail("versilux: cannot initialise", 1);
+    }
+    wxString error;
+    std::unique_ptr<CVersiluxDoc> doc = OpenVersiluxDocument(error);
+    if (!doc) {
+        return Fail(error, 1);
+    }
+    try {
+        return work(*doc);
+    } catch (const std::exception& e) {
+        return Fail(DescribeStartupFailure(e), 1);
+    }
+}
+
+// The bytes to FILE, or to the standard output when no file is named.
+int WriteOutput(const wxString& strOut, const std::string& bytes) {
+    if (strOut.empty()) {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+            std::fflush(stdout) != 0) {
+            return Fail("versilux: cannot write the output", 1);
+        }
+        return 0;
+    }
+    wxString error;
+    if (!WriteFileBytes(strOut, bytes, error)) {
+        return Fail("versilux: " + error, 1);
+    }
+    return 0;
+}
+
+int RunSearch(int argc, char** argv) {
+    if (argc < 3) {
+        return Fail(kSearchUsage, 2);
+    }
+    const wxString phrase = wxString::FromUTF8(argv[2]);
+    bool bThisVPD = false;
+    bool bUseTemp = true;
+    bool bRebuild = false;
+    wxString out;
+    for (int i = 3; i < argc; ++i) {
+        const wxString arg = argv[i];
+        if (arg == "--this-vpd") {
+            bThisVPD = true;
+        } else if (arg == "--songs") {
+            bUseTemp = false;
+        } else if (arg == "--rebuild") {
+            bRebuild = true;
+        } else if (arg == "--out" && i + 1 < argc) {
+            out = wxString::FromUTF8(argv[++i]);
+        } else {
+            return Fail(kSearchUsage, 2);
+        }
+    }
+    if (phrase.empty()) {
+        return Fail(wxString("Please enter something to search for\n") + kSearchUsage, 2);
+    }
+    return WithDocument([&](CVersiluxDoc& doc) {
+        if (bRebuild) {
+            doc.RebuildTempSearch();
+        }
+        doc.RunPhraseSearch(phrase, bThisVPD, bUseTemp);
+        return WriteOutput(out, EncodeExchangeText(doc.FormatSearchResultsForFile()));
+    });
+}
+
+int RunStats(int argc, char** argv) {
+    static const std::pair<const char*, CStatistics> kinds[] = {
+        {"most-recent", CStatistics::MostRecentlyUsed},
+        {"most-used", CStatistics::MostUsed},
+        {"least-recent", CStatistics::LeastRecentlyUsed},
+        {"least-used", CStatistics::LeastUsed},
+    };
+    if (argc < 3) {
+        return Fail(kStatsUsage, 2);
+    }
+    const auto kind = std::find_if(std::begin(kinds), std::end(kinds),
+                                   [&](const auto& k) { return wxString(argv[2]) == k.first; });
+    if (kind == std::end(kinds)) {
+        return Fail(kStatsUsage, 2);
+    }
+    wxString out;
+    for (int i = 3; i < argc; ++i) {
+        if (wxString(argv[i]) == "--out" && i + 1 < argc) {
+            out = wxString::FromUTF8(argv[++i]);
+        } else {
+            return Fail(kStatsUsage, 2);
+        }
+    }
+    return WithDocument([&](CVersiluxDoc& doc) {
+        doc.RunStatistics(kind->second);
+        const wxString text = doc.FormatStatisticsForCopy();
+        const wxScopedCharBuffer utf8 = text.utf8_str();  // points into text
+        return WriteOutput(out, std::string(utf8.data(), utf8.length()));
+    });
 }
 
 int RunDebugShowGo(int argc, char** argv) {
@@ -52,25 +168,14 @@ int RunDebugShowGo(int argc, char** argv) {
             return Fail(kUsage, 2);
         }
     }
-    wxInitializer init;
-    if (!init.IsOk()) {
-        return Fail("versilux: cannot initialise", 1);
-    }
-    wxString error;
-    std::unique_ptr<CVersiluxDoc> doc = OpenVersiluxDocument(error);
-    if (!doc) {
-        return Fail(error, 1);
-    }
-    try {
-        doc->m_nScheduleID = scheduleID;
-        if (!doc->WriteDebugShowGo(out, error)) {
+    return WithDocument([&](CVersiluxDoc& doc) {
+        doc.m_nScheduleID = scheduleID;
+        if (wxString error; !doc.WriteDebugShowGo(out, error)) {
             return Fail("versilux: " + error, 1);
         }
-    } catch (const std::exception& e) {
-        return Fail(DescribeStartupFailure(e), 1);
-    }
-    std::printf("%s written\n", static_cast<const char*>(out.utf8_str()));
-    return 0;
+        std::printf("%s written\n", static_cast<const char*>(out.utf8_str()));
+        return 0;
+    });
 }
 
 // Drawing needs the toolkit on a display. Without one, the command runs
@@ -134,18 +239,28 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         rc = RunDebugShowGo(argc, argv);
         return true;
     }
+    if (command == "--search") {
+        rc = RunSearch(argc, argv);
+        return true;
+    }
+    if (command == "--stats") {
+        rc = RunStats(argc, argv);
+        return true;
+    }
     if (command == "--export-screens") {
         rc = RunExportScreens(argc, argv);
         return true;
     }
     if (command == "--help" || command == "-h") {
-        std::printf("%s%s%s", kProgramUsage, kUsage, kExportScreensUsage);
+        std::printf("%s%s%s%s%s", kProgramUsage, kUsage, kSearchUsage, kStatsUsage,
+                    kExportScreensUsage);
         rc = 0;
         return true;
     }
     // The program itself takes at most a document file name.
     if (command.StartsWith("-") || argc > 2) {
-        std::fprintf(stderr, "%s%s%s", kProgramUsage, kUsage, kExportScreensUsage);
+        std::fprintf(stderr, "%s%s%s%s%s", kProgramUsage, kUsage, kSearchUsage, kStatsUsage,
+                     kExportScreensUsage);
         rc = 2;
         return true;
     }

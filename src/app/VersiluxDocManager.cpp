@@ -18,8 +18,8 @@ wxBEGIN_EVENT_TABLE(CVersiluxDocManager, wxDocManager)
     EVT_MENU(wxID_NEW, CVersiluxDocManager::OnNew)
     EVT_MENU(wxID_OPEN, CVersiluxDocManager::OnOpen)
     EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, CVersiluxDocManager::OnRecentFile)
-    // Saving search results and printing come with their own commands; the
-    // framework's versions would write or print the document instead.
+    // The view saves search results and will print; the framework's versions
+    // would write or print the document instead, so without a view: nothing.
     EVT_MENU(wxID_SAVE, CVersiluxDocManager::OnNotYetAvailable)
     EVT_MENU(wxID_PRINT, CVersiluxDocManager::OnNotYetAvailable)
     EVT_MENU(wxID_PREVIEW, CVersiluxDocManager::OnNotYetAvailable)

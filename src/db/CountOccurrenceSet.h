@@ -6,6 +6,11 @@
 
 #include "odbc/Recordset.h"
 
+// Schedules with their rows, grouped per item and VPD: the usage counts.
+inline constexpr const char* kSchedulesWithRows =
+    "Schedules INNER JOIN [schedule items] ON Schedules.ID = [schedule items].Schedule_ID";
+inline constexpr const char* kGroupByItemAndVPD = "[schedule items].[Item ID], Schedules.VPD";
+
 class CCountOccurrenceSet : public CRecordset {
   public:
     explicit CCountOccurrenceSet(CDatabase* pDatabase);

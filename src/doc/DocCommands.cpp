@@ -1,5 +1,5 @@
-// The document's own menu commands: the two option switches and the
-// show-list dump.
+// The document's own menu commands: the two option switches, the show-list
+// dump and the statistics.
 #include <wx/msgdlg.h>
 
 #include "doc/CommandIds.h"
@@ -13,6 +13,8 @@ wxBEGIN_EVENT_TABLE(CVersiluxDoc, wxDocument)
     EVT_UPDATE_UI(ID_TOOLS_DISPLAY_FILE, CVersiluxDoc::OnUpdateToolsDisplayFile)
     EVT_MENU(ID_TOOLS_DEBUG_SHOW_GO, CVersiluxDoc::OnToolsDebugShowGo)
     EVT_UPDATE_UI(ID_TOOLS_DEBUG_SHOW_GO, CVersiluxDoc::OnUpdateToolsDebugShowGo)
+    EVT_MENU_RANGE(ID_STATS_MOST_RECENTLY_USED, ID_STATS_LEAST_USED, CVersiluxDoc::OnStats)
+    EVT_UPDATE_UI_RANGE(ID_STATS_MOST_RECENTLY_USED, ID_STATS_LEAST_USED, CVersiluxDoc::OnUpdateStats)
 wxEND_EVENT_TABLE()
     // clang-format on
 
@@ -50,4 +52,25 @@ void CVersiluxDoc::OnToolsDebugShowGo(wxCommandEvent& /*event*/) {
 void CVersiluxDoc::OnUpdateToolsDebugShowGo(wxUpdateUIEvent& event) {
     event.Enable(true);
     event.Skip();  // the view turns it off while a show plays from the list
+}
+
+void CVersiluxDoc::OnStats(wxCommandEvent& event) {
+    switch (event.GetId()) {
+        case ID_STATS_MOST_RECENTLY_USED:
+            RunStatistics(CStatistics::MostRecentlyUsed);
+            break;
+        case ID_STATS_MOST_USED:
+            RunStatistics(CStatistics::MostUsed);
+            break;
+        case ID_STATS_LEAST_RECENTLY_USED:
+            RunStatistics(CStatistics::LeastRecentlyUsed);
+            break;
+        default:
+            RunStatistics(CStatistics::LeastUsed);
+            break;
+    }
+}
+
+void CVersiluxDoc::OnUpdateStats(wxUpdateUIEvent& event) {
+    event.Enable(true);
 }

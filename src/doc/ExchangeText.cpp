@@ -1,8 +1,10 @@
 #include "doc/ExchangeText.h"
 
-#include <wx/ffile.h>
-#include <wx/log.h>
 #include <wx/strconv.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "odbc/EightBitText.h"
 
@@ -43,18 +45,21 @@ wxString DecodeExchangeText(const std::string& bytes) {
 }
 
 bool WriteExchangeFile(const wxString& strPath, const wxString& strText, wxString& strError) {
-    const std::string bytes = EncodeExchangeText(strText);
-    wxFFile file;
-    {
-        wxLogNull quiet;  // the reason is returned, not logged
-        file.Open(strPath, "wb");
-    }
-    if (!file.IsOpened()) {
-        strError = "cannot create " + strPath;
+    return WriteFileBytes(strPath, EncodeExchangeText(strText), strError);
+}
+
+bool WriteFileBytes(const wxString& strPath, const std::string& bytes, wxString& strError) {
+    // The C library's own error says why (no folder, no permission, disk full).
+    auto reason = [] { return wxString::FromUTF8(std::strerror(errno)); };
+    std::FILE* file = std::fopen(static_cast<const char*>(strPath.fn_str()), "wb");
+    if (file == nullptr) {
+        strError = "cannot create " + strPath + ": " + reason();
         return false;
     }
-    if (file.Write(bytes.data(), bytes.size()) != bytes.size() || !file.Close()) {
-        strError = "cannot write " + strPath;
+    const bool bWritten = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const wxString why = bWritten ? wxString() : reason();
+    if (std::fclose(file) != 0 || !bWritten) {
+        strError = "cannot write " + strPath + ": " + (bWritten ? reason() : why);
         return false;
     }
     return true;

@@ -16,3 +16,6 @@ wxString DecodeExchangeText(const std::string& bytes);
 
 // Writes the file; false with a reason in strError when it cannot.
 bool WriteExchangeFile(const wxString& strPath, const wxString& strText, wxString& strError);
+
+// Writes the bytes as they are; false with a reason in strError when it cannot.
+bool WriteFileBytes(const wxString& strPath, const std::string& bytes, wxString& strError);

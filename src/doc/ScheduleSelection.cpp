@@ -16,9 +16,7 @@ void SelectScheduleFromEntry(CVersiluxDoc& doc, const wxString& strSelected) {
     doc.m_strScheduleName = KeyedEntryName(strSelected);
     doc.SetTitle(doc.m_strScheduleName);
     doc.m_bPlayerFile = false;
-    doc.m_bShowSearch = false;
-    doc.m_bPrintable = false;
-    doc.m_bShowStats = false;
+    doc.ShowListing(CListingKind::Schedule);
     doc.RefreshViews();
 }
 

@@ -6,6 +6,7 @@
 #include <wx/docview.h>
 #include <wx/image.h>
 #include <wx/string.h>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "db/TempSearchSet.h"
 #include "db/VPDSet.h"
 #include "doc/ColourValue.h"
+#include "doc/PhraseSearch.h"
 #include "odbc/Database.h"
 
 // The data source holds no row where one is needed to start (VPD, config).
@@ -25,6 +27,15 @@ class CStartupError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
+
+// What the main view lists between shows (the schedule when nothing else).
+enum class CListingKind { Schedule, Search, Statistics, Printable };
+
+// The four questions of the Stats menu.
+enum class CStatistics { MostRecentlyUsed, MostUsed, LeastRecentlyUsed, LeastUsed };
+
+// Told how far a long task is (done of total); returning false cancels it.
+using CProgress = std::function<bool(int nDone, int nTotal)>;
 
 class CVersiluxDoc : public wxDocument {
   public:
@@ -78,6 +89,44 @@ class CVersiluxDoc : public wxDocument {
     // Builds the show list and writes the dump; false with a reason on failure.
     bool WriteDebugShowGo(const wxString& strPath, wxString& strError);
 
+    // ---- what the main view lists ----
+    // The one switch between the listings; the caller refreshes the views.
+    void ShowListing(CListingKind kind);
+
+    // ---- phrase search (PhraseSearch.cpp) ----
+    // Refills tempsearch with every chord chart's text without its markup, in
+    // one transaction: a failure or a cancel leaves the old copy whole.
+    // Returns false when onProgress cancelled it. Leaves m_pItemsSet on the
+    // chord charts.
+    bool RebuildTempSearch(const CProgress& onProgress = {});
+    // Lists the items whose Field1 holds the phrase: songs from items, or
+    // chord charts from tempsearch (bUseTemp); of the current VPD only when
+    // bThisVPD. Refreshes the views.
+    void RunPhraseSearch(const wxString& strPhrase, bool bThisVPD, bool bUseTemp);
+    // The set the last search filled, and its current row.
+    CRecordset& SearchResultSet();
+    CSearchResult CurrentSearchResult() const;
+    // Every row of the last search's results, from the first.
+    std::vector<CSearchResult> GetSearchResults();
+
+    // ---- usage statistics (UsageStatistics.cpp) ----
+    // Fills the statistics table (at most 50 rows) for the current VPD and
+    // lists it; refreshes the views.
+    void RunStatistics(CStatistics kind);
+
+    // ---- the listings as text (ResultsText.cpp) ----
+    // Copy's text: every search result, or every statistics row ("\n\r").
+    wxString FormatListingForCopy();
+    wxString FormatSearchResultsForCopy();
+    wxString FormatStatisticsForCopy();
+    // Save's text: a line per result (title, tab, context), CR LF.
+    wxString FormatSearchResultsForFile();
+    // Writes Save's text; false with a reason when the file cannot be written.
+    bool WriteSearchResults(const wxString& strPath, wxString& strError);
+    // The usage report of one item (ItemUsage.cpp): its last uses, its total
+    // per VPD and the chord charts used with it.
+    wxString FormatItemUsage(int nItemID);
+
     // ---- simple accessors ----
     int GetScheduleID() const { return m_nScheduleID; }
     wxString GetVPDFilter() const;
@@ -111,6 +160,8 @@ class CVersiluxDoc : public wxDocument {
     void OnUpdateToolsDisplayFile(wxUpdateUIEvent& event);
     void OnToolsDebugShowGo(wxCommandEvent& event);
     void OnUpdateToolsDebugShowGo(wxUpdateUIEvent& event);
+    void OnStats(wxCommandEvent& event);
+    void OnUpdateStats(wxUpdateUIEvent& event);
 
     // Refreshes every view.
     void RefreshViews() { UpdateAllViews(nullptr, nullptr); }
@@ -165,6 +216,10 @@ class CVersiluxDoc : public wxDocument {
     int m_nStatCount = 0;
 
   private:
+    void ClearStatistics();
+    void CountMostRecentlyUsed();
+    void CountUses(bool bMostFirst);
+    void CountLeastRecentlyUsed();
     void ResolveScreenColours();
     void ChooseDefaultVPD();
     // Requery when open, else open: every shared set is read this way.

@@ -27,18 +27,6 @@ void Rebuild(CRecordset& set) {
     }
 }
 
-struct SearchRow {
-    wxString title;
-    wxString field1;
-    int vpd = 0;
-    int id = 0;
-};
-
-template <typename Set>
-SearchRow RowOf(const Set& set) {
-    return {set.m_Title, set.m_Field1, set.m_VPD, static_cast<int>(set.m_ID)};
-}
-
 }  // namespace
 
 void DrawMainListing(CVersiluxDoc& doc, Canvas& canvas, CListingRecord& record,
@@ -66,11 +54,7 @@ void DrawSearchResults(CVersiluxDoc& doc, Canvas& canvas, CListingRecord& record
     record.m_nSearchItemCount = 0;
 
     // The search has already queried the set it filled.
-    CRecordset& set = doc.m_bSearchTemp ? static_cast<CRecordset&>(*doc.m_pTempSearchSet)
-                                        : static_cast<CRecordset&>(*doc.m_pItemsSet);
-    auto current = [&doc]() {
-        return doc.m_bSearchTemp ? RowOf(*doc.m_pTempSearchSet) : RowOf(*doc.m_pItemsSet);
-    };
+    CRecordset& set = doc.SearchResultSet();
 
     doc.m_nSearchLine = 0;
     if (!set.IsOpen() || (set.IsBOF() && set.IsEOF())) {
@@ -84,22 +68,19 @@ void DrawSearchResults(CVersiluxDoc& doc, Canvas& canvas, CListingRecord& record
     int y = 0;
     while (!set.IsEOF()) {
         if (doc.m_nSearchLine >= doc.m_nSearchFirst) {
-            const SearchRow row = current();
+            const CSearchResult row = doc.CurrentSearchResult();
             canvas.SetTextColour(kBlack);
-            wxString title = row.title;
+            wxString title = row.strTitle;
             title.Trim(true);
             canvas.DrawText(title, 5, y);
             int x = canvas.GetTextExtent(title).x + 10;
             if (!doc.m_bSearchThisVPD) {
-                const wxString vpd = "[" + doc.GetVPDName(row.vpd) + "]";
+                const wxString vpd = "[" + doc.GetVPDName(row.nVPD) + "]";
                 canvas.DrawText(vpd, x, y);
                 x += canvas.GetTextExtent(vpd).x + 10;
             }
-            // Up to 50 characters before the match and 100 after its start.
-            const int p = row.field1.Lower().Find(phrase);
-            const int nStart = p >= 50 ? p - 50 : 0;
-            const wxString context =
-                row.field1.Mid(static_cast<size_t>(nStart), static_cast<size_t>(nPhrase + 100));
+            const int p = FindPhrase(row.strField1, phrase);
+            const wxString context = SearchContext(row.strField1, phrase);
             const int q = p > 49 ? 50 : p;
             if (q > 0) {
                 canvas.SetTextColour(kBlue);
@@ -120,7 +101,7 @@ void DrawSearchResults(CVersiluxDoc& doc, Canvas& canvas, CListingRecord& record
 
             if (record.m_nSearchItemCount < CListingRecord::kMaxRows) {
                 const auto i = static_cast<size_t>(record.m_nSearchItemCount);
-                record.m_searchItemIDs[i] = row.id;
+                record.m_searchItemIDs[i] = row.nID;
                 record.m_searchItemBottoms[i] = y;
                 ++record.m_nSearchItemCount;
             } else if (onRowNotRecorded) {

@@ -62,6 +62,11 @@ class CVersiluxView : public wxView {
     // What the last listing drawn recorded (the rows of a search page).
     const CListingRecord& GetListingRecord() const { return m_listing; }
 
+    // ---- the listing's commands (ListingCommands.cpp) ----
+    // A right click at a point of the listing (scrolled coordinates): the
+    // usage report of the search result there.
+    void OnRButtonDown(const wxPoint& ptLogical);
+
   private:
     void ShowAndAdvance();
     void RunTabletMenu();
@@ -78,6 +83,12 @@ class CVersiluxView : public wxView {
     void OnUpdateShowGo(wxUpdateUIEvent& event);
     void OnUpdateShowStop(wxUpdateUIEvent& event);
     void OnUpdateNotDuringShow(wxUpdateUIEvent& event);
+    void OnEditCopy(wxCommandEvent& event);
+    void OnUpdateEditCopy(wxUpdateUIEvent& event);
+    void OnFileSave(wxCommandEvent& event);
+    void OnUpdateFileSave(wxUpdateUIEvent& event);
+    void OnSearchMore(wxCommandEvent& event);
+    void OnUpdateSearchMore(wxUpdateUIEvent& event);
 
     wxFrame* m_pFrame = nullptr;
     CShowHooks m_hooks;
@@ -108,3 +119,5 @@ class CVersiluxView : public wxView {
 
 // The key summary of Help > Keyboard.
 extern const char* const kKeyboardHelp;
+// The file File > Save writes the search results to, in the current folder.
+extern const char* const kSearchFileName;

@@ -9,6 +9,7 @@ CViewCanvas::CViewCanvas(CVersiluxView* pView, wxWindow* pParent)
     SetBackgroundColour(*wxWHITE);
     SetScrollbars(kScrollUnit, kScrollUnit, kAreaWidth / kScrollUnit, kAreaHeight / kScrollUnit);
     Bind(wxEVT_KEY_DOWN, &CViewCanvas::OnKeyDown, this);
+    Bind(wxEVT_RIGHT_DOWN, &CViewCanvas::OnRightDown, this);
 }
 
 void CViewCanvas::OnDraw(wxDC& dc) {
@@ -26,6 +27,14 @@ int CViewCanvas::GetScrollTopPixels() const {
 
 void CViewCanvas::ScrollToPixels(int y) {
     Scroll(0, std::max(0, y) / kScrollUnit);
+}
+
+void CViewCanvas::OnRightDown(wxMouseEvent& event) {
+    // The click goes on to the usual handling whatever the view does with it.
+    event.Skip();
+    if (m_pView != nullptr) {
+        m_pView->OnRButtonDown(CalcUnscrolledPosition(event.GetPosition()));
+    }
 }
 
 void CViewCanvas::OnKeyDown(wxKeyEvent& event) {

@@ -26,6 +26,7 @@ class CViewCanvas : public wxScrolledWindow {
 
   private:
     void OnKeyDown(wxKeyEvent& event);
+    void OnRightDown(wxMouseEvent& event);
 
     CVersiluxView* m_pView = nullptr;
 };

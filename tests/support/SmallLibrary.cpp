@@ -30,6 +30,20 @@ long SmallLibrary::AddItem(const wxString& title, int type, const wxString& fiel
     return m_source.QueryNumber("SELECT max(ID) FROM items");
 }
 
+long SmallLibrary::AddItemIn(int vpd, int subtype, const wxString& title, const wxString& field1) {
+    Exec(
+        wxString::Format("INSERT INTO items (Title, Field1, Type, Subtype, VPD) VALUES ('%s', "
+                         "'%s', 1, %d, %d)",
+                         EscapeSqlLiteral(title), EscapeSqlLiteral(field1), subtype, vpd));
+    return m_source.QueryNumber("SELECT max(ID) FROM items");
+}
+
+long SmallLibrary::AddScheduleIn(int vpd, const wxString& name, const std::vector<long>& items) {
+    const long id = AddSchedule(name, items);
+    Exec(wxString::Format("UPDATE Schedules SET VPD=%d WHERE ID=%ld", vpd, id));
+    return id;
+}
+
 long SmallLibrary::AddSchedule(const wxString& name, const std::vector<long>& items,
                                const std::vector<int>& transposes) {
     Exec("INSERT INTO Schedules (Name, VPD) VALUES ('" + EscapeSqlLiteral(name) + "', 1)");

@@ -17,9 +17,13 @@ class SmallLibrary {
     // Adds an item in VPD 1 (white on black, yellow second colour); returns its ID.
     long AddItem(const wxString& title, int type, const wxString& field1 = "words",
                  int transpose = 0, bool preferFlats = false);
+    // Adds an item of the subtype (1 song, 3 chord chart) in the VPD; returns its ID.
+    long AddItemIn(int vpd, int subtype, const wxString& title, const wxString& field1);
     // Adds a schedule in VPD 1 with its rows; transposes[i] for item i (999 = item's own).
     long AddSchedule(const wxString& name, const std::vector<long>& items,
                      const std::vector<int>& transposes = {});
+    // Adds a schedule in the VPD with its rows in this order.
+    long AddScheduleIn(int vpd, const wxString& name, const std::vector<long>& items);
     void Exec(const wxString& sql) { m_source.Exec(sql); }
 
   private:

@@ -1,0 +1,26 @@
+// Finding the items whose main text holds a phrase: the SQL condition that
+// matches the phrase literally, and the stretch of text shown with a result.
+// Pure text code; the document's search runs the queries.
+#pragma once
+
+#include <wx/string.h>
+
+// A condition on strColumn that holds when the column contains strPhrase as
+// typed: quotes cannot end the literal, and %, _ and [ match themselves
+// rather than acting as wildcards. Case follows the store's LIKE.
+wxString ContainsPhraseCondition(const wxString& strColumn, const wxString& strPhrase);
+
+// Where the phrase stands in the text, ignoring case; -1 when it does not.
+int FindPhrase(const wxString& strField1, const wxString& strPhrase);
+
+// The text around the first match: from up to 50 characters before it, at
+// most the phrase's length + 100 characters.
+wxString SearchContext(const wxString& strField1, const wxString& strPhrase);
+
+// One row of search results, from whichever set the search filled.
+struct CSearchResult {
+    wxString strTitle;
+    wxString strField1;
+    int nVPD = 0;
+    int nID = 0;
+};
