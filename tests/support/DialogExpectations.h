@@ -3,6 +3,7 @@
 // on it, and returns what the dialog's button would.
 #pragma once
 
+#include <wx/msgdlg.h>
 #include <wx/testing.h>
 
 #include <functional>
@@ -71,4 +72,21 @@ class wxExpectModal<CShowMenuShortDlg> : public wxExpectModalBase<CShowMenuShort
 
   private:
     int m_nChoice;
+};
+
+// A message box whose text the test reads; answered with nId.
+class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+  public:
+    explicit ExpectMessage(std::function<void(const wxString&)> check, int nId = wxID_OK)
+        : m_check(std::move(check)), m_nId(nId) {}
+
+  protected:
+    int OnInvoked(wxMessageDialog* dlg) const override {
+        m_check(dlg->GetMessage());
+        return m_nId;
+    }
+
+  private:
+    std::function<void(const wxString&)> m_check;
+    int m_nId;
 };
