@@ -1,5 +1,6 @@
-# Shared by the command-line tests: a fresh home folder, and run() which
-# checks the exit code and keeps the error output in last_err.
+# Shared by the command-line tests: a fresh home folder, run() which checks
+# the exit code and keeps the outputs in last_out and last_err, and reading
+# files byte for byte.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 set(ENV{HOME} ${WORK})
@@ -13,4 +14,19 @@ function(run expected_rc)
     message(FATAL_ERROR "versilux ${ARGN}: exit ${rc}, expected ${expected_rc}\n${out}${err}")
   endif()
   set(last_err "${err}" PARENT_SCOPE)
+  set(last_out "${out}" PARENT_SCOPE)
+endfunction()
+
+# file(READ) drops carriage returns, so files are compared as hex.
+function(read_hex path var)
+  file(READ ${path} hex HEX)
+  set(${var} "${hex}" PARENT_SCOPE)
+endfunction()
+function(find_text haystack_hex text var)
+  string(HEX "${text}" needle)
+  string(FIND "${haystack_hex}" "${needle}" at)
+  if(at GREATER_EQUAL 0)
+    math(EXPR at "${at} / 2")
+  endif()
+  set(${var} ${at} PARENT_SCOPE)
 endfunction()

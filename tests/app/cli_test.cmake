@@ -2,20 +2,6 @@
 # run creates the default data source, later runs use it unaltered.
 include(${CMAKE_CURRENT_LIST_DIR}/cli_common.cmake)
 
-# file(READ) drops carriage returns, so files are compared as hex.
-function(read_hex path var)
-  file(READ ${path} hex HEX)
-  set(${var} "${hex}" PARENT_SCOPE)
-endfunction()
-function(find_text haystack_hex text var)
-  string(HEX "${text}" needle)
-  string(FIND "${haystack_hex}" "${needle}" at)
-  if(at GREATER_EQUAL 0)
-    math(EXPR at "${at} / 2")
-  endif()
-  set(${var} ${at} PARENT_SCOPE)
-endfunction()
-
 run(0 --debug-show-go 1)
 read_hex(${WORK}/DebugShowGo.txt dump)
 find_text("${dump}" " items\r\n\r\n============================\r\nItem 0\r\nnType 1\r\n" at)
