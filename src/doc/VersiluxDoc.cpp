@@ -1,9 +1,11 @@
 #include "doc/VersiluxDoc.h"
 
+#include "db/ConnectionTuning.h"
 #include "db/DataSourceName.h"
 
 CVersiluxDoc::CVersiluxDoc() {
     m_database.Open(wxString(), false, false, kDefaultConnect, false);
+    TuneConnection(m_database);
 
     m_pColoursSet = std::make_unique<CColoursSet>(&m_database);
     m_pConfigSet = std::make_unique<CConfigSet>(&m_database);

@@ -66,6 +66,19 @@ void* CDatabase::GetHDBC() const {
     return m_pHandles ? m_pHandles->dbc.Get() : nullptr;
 }
 
+wxString CDatabase::GetDBMSName() const {
+    if (!IsOpen()) {
+        return wxString();
+    }
+    SQLCHAR name[256] = {0};
+    SQLSMALLINT length = 0;
+    if (!SQL_SUCCEEDED(
+            SQLGetInfo(m_pHandles->dbc.Get(), SQL_DBMS_NAME, name, sizeof name, &length))) {
+        return wxString();
+    }
+    return wxString::FromUTF8(reinterpret_cast<const char*>(name));
+}
+
 void CDatabase::ExecuteSQL(const wxString& lpszSQL) {
     if (!IsOpen()) {
         throw CDBException("08003", 0, "the connection is not open", "executing: " + lpszSQL);

@@ -21,6 +21,10 @@ class CDatabase {
     bool IsOpen() const;
     const wxString& GetConnect() const { return m_strConnect; }
 
+    // The store behind the connection as its driver names it ("SQLite",
+    // "PostgreSQL"); empty when closed or not told.
+    wxString GetDBMSName() const;
+
     // Runs a statement that returns no rows.
     void ExecuteSQL(const wxString& lpszSQL);
 

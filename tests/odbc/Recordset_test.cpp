@@ -382,3 +382,14 @@ TEST_F(RecordsetTest, QuotesInBoundValuesAreStoredAsTyped) {
 }
 
 }  // namespace
+
+namespace {
+
+// The store's name decides which settings a connection gets.
+TEST_F(RecordsetTest, TheConnectionNamesItsStore) {
+    EXPECT_EQ(m_db.GetDBMSName(), "SQLite");
+    CDatabase closed;
+    EXPECT_EQ(closed.GetDBMSName(), "");
+}
+
+}  // namespace
