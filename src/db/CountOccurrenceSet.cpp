@@ -24,3 +24,15 @@ void CCountOccurrenceSet::DoFieldExchange(CFieldExchange* pFX) {
     RFX_Long(pFX, "[LISTNUM]", m_LISTNUM);
     RFX_Int(pFX, "[TOTAL]", m_TOTAL);  // a NULL total loads as 0
 }
+
+void CCountOccurrenceSet::OpenItemUsage(const wxString& strTotal, const wxString& strHaving,
+                                        const wxString& strOrder) {
+    m_strFrom =
+        "Schedules INNER JOIN [schedule items] ON Schedules.ID = [schedule items].Schedule_ID";
+    m_strListNum = "[Item ID]";
+    m_strTotal = strTotal;
+    m_strGroupBy = "[schedule items].[Item ID], Schedules.VPD";
+    m_strHaving = strHaving;
+    m_strOrder = strOrder;
+    Open();
+}

@@ -6,11 +6,6 @@
 
 #include "odbc/Recordset.h"
 
-// Schedules with their rows, grouped per item and VPD: the usage counts.
-inline constexpr const char* kSchedulesWithRows =
-    "Schedules INNER JOIN [schedule items] ON Schedules.ID = [schedule items].Schedule_ID";
-inline constexpr const char* kGroupByItemAndVPD = "[schedule items].[Item ID], Schedules.VPD";
-
 class CCountOccurrenceSet : public CRecordset {
   public:
     explicit CCountOccurrenceSet(CDatabase* pDatabase);
@@ -24,6 +19,12 @@ class CCountOccurrenceSet : public CRecordset {
     wxString m_strTotal;  // the aggregate; also the sort key
     wxString m_strHaving;
     wxString m_strOrder;  // "ASC" or "DESC"
+
+    // The usage query: schedules joined with their rows, one row per item
+    // and VPD, LISTNUM the item's ID and TOTAL the aggregate strTotal over its
+    // schedule rows; strHaving picks the groups, strOrder sorts by TOTAL.
+    void OpenItemUsage(const wxString& strTotal, const wxString& strHaving,
+                       const wxString& strOrder);
 
     wxString GetDefaultConnect() override;
     wxString GetDefaultSQL() override;

@@ -31,14 +31,10 @@ wxString CVersiluxDoc::FormatItemUsage(int nItemID) {
     }
     for (const auto& [nVPD, strName] : partitions) {
         CCountOccurrenceSet query(&m_database);
-        query.m_strFrom = kSchedulesWithRows;
-        query.m_strListNum = "[Item ID]";
-        query.m_strTotal = "COUNT(*)";
-        query.m_strGroupBy = kGroupByItemAndVPD;
-        query.m_strHaving =
-            wxString::Format("(Schedules.VPD=%d AND [schedule items].[Item ID]=%d)", nVPD, nItemID);
-        query.m_strOrder = "DESC";
-        query.Open();
+        query.OpenItemUsage(
+            "COUNT(*)",
+            wxString::Format("(Schedules.VPD=%d AND [schedule items].[Item ID]=%d)", nVPD, nItemID),
+            "DESC");
         message << wxString::Format("\n%s : %d", strName, query.IsEOF() ? 0 : query.m_TOTAL);
     }
 

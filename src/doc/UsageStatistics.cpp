@@ -7,19 +7,12 @@
 #include "doc/VersiluxDoc.h"
 
 void CVersiluxDoc::RunStatistics(CStatistics kind) {
-    switch (kind) {
-        case CStatistics::MostRecentlyUsed:
-            CountMostRecentlyUsed();
-            break;
-        case CStatistics::MostUsed:
-            CountUses(true);
-            break;
-        case CStatistics::LeastRecentlyUsed:
-            CountLeastRecentlyUsed();
-            break;
-        case CStatistics::LeastUsed:
-            CountUses(false);
-            break;
+    if (kind == CStatistics::MostRecentlyUsed) {
+        CountMostRecentlyUsed();
+    } else if (kind == CStatistics::LeastRecentlyUsed) {
+        CountLeastRecentlyUsed();
+    } else {
+        CountUses(kind == CStatistics::MostUsed);
     }
     ShowListing(CListingKind::Statistics);
     RefreshViews();
@@ -63,13 +56,8 @@ void CVersiluxDoc::CountMostRecentlyUsed() {
 
 void CVersiluxDoc::CountUses(bool bMostFirst) {
     CCountOccurrenceSet query(&m_database);
-    query.m_strListNum = "[Item ID]";
-    query.m_strTotal = "COUNT(*)";
-    query.m_strFrom = kSchedulesWithRows;
-    query.m_strGroupBy = kGroupByItemAndVPD;
-    query.m_strHaving = wxString::Format("Schedules.VPD=%d", m_nVPD);
-    query.m_strOrder = bMostFirst ? "DESC" : "ASC";
-    query.Open();
+    query.OpenItemUsage("COUNT(*)", wxString::Format("Schedules.VPD=%d", m_nVPD),
+                        bMostFirst ? "DESC" : "ASC");
     ClearStatistics();
     for (; !query.IsEOF() && m_nStatCount < kMaxStats; query.MoveNext()) {
         const auto n = static_cast<size_t>(m_nStatCount++);
@@ -80,13 +68,7 @@ void CVersiluxDoc::CountUses(bool bMostFirst) {
 
 void CVersiluxDoc::CountLeastRecentlyUsed() {
     CCountOccurrenceSet query(&m_database);
-    query.m_strListNum = "[Item ID]";
-    query.m_strTotal = "min(schedules.ID)";
-    query.m_strFrom = kSchedulesWithRows;
-    query.m_strGroupBy = kGroupByItemAndVPD;
-    query.m_strHaving = wxString::Format("Schedules.VPD=%d", m_nVPD);
-    query.m_strOrder = "ASC";
-    query.Open();
+    query.OpenItemUsage("min(schedules.ID)", wxString::Format("Schedules.VPD=%d", m_nVPD), "ASC");
     ClearStatistics();
     for (; !query.IsEOF() && m_nStatCount < kMaxStats; query.MoveNext()) {
         const auto n = static_cast<size_t>(m_nStatCount++);
