@@ -12,6 +12,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppIcon.h"
+#include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
@@ -55,7 +56,6 @@ const int kNotYetAvailable[] = {
     wxID_PASTE,
     ID_SHOW_DATABASE,
     ID_SHOW_SCHEDULE,
-    ID_TOOLS_SCREEN,
     ID_TOOLS_VPD_SELECTER,
     ID_TOOLS_VPD_MANAGER,
     ID_TOOLS_COPY,
@@ -101,12 +101,14 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_MENU_OPEN(CMainFrame::OnMenuOpen)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnShowSelectSchedule)
+    EVT_MENU(ID_TOOLS_SCREEN, CMainFrame::OnToolsScreen)
     EVT_MENU(ID_VIEW_TOOLBAR, CMainFrame::OnViewToolbar)
     EVT_MENU(ID_VIEW_STATUS_BAR, CMainFrame::OnViewStatusBar)
     EVT_MENU_RANGE(ID_ACCEL_UNDO, ID_ACCEL_PREV_PANE, CMainFrame::OnAlternateAccelerator)
     EVT_UPDATE_UI(ID_VIEW_TOOLBAR, CMainFrame::OnUpdateViewToolbar)
     EVT_UPDATE_UI(ID_VIEW_STATUS_BAR, CMainFrame::OnUpdateViewStatusBar)
     EVT_UPDATE_UI(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_TOOLS_SCREEN, CMainFrame::OnUpdateAvailable)
 wxEND_EVENT_TABLE()
     // clang-format on
 
@@ -357,6 +359,12 @@ void CMainFrame::OnAbout(wxCommandEvent& /*event*/) {
 void CMainFrame::OnShowSelectSchedule(wxCommandEvent& /*event*/) {
     if (CVersiluxDoc* doc = GetDocument()) {
         RunSelectSchedule(*doc, this);
+    }
+}
+
+void CMainFrame::OnToolsScreen(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunScreenPosition(*doc, this);
     }
 }
 

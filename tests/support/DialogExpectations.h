@@ -11,6 +11,7 @@
 #include "dialogs/GotoItemDlg.h"
 #include "dialogs/ItemTitleDlg.h"
 #include "dialogs/ScheduleNameDlg.h"
+#include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
 #include "dialogs/ShowMenuDlg.h"
 #include "dialogs/ShowMenuShortDlg.h"
@@ -41,6 +42,22 @@ VERSILUX_EXPECT_DIALOG(CItemTitleDlg);
 VERSILUX_EXPECT_DIALOG(CScheduleNameDlg);
 VERSILUX_EXPECT_DIALOG(CCopyScheduleDlg);
 VERSILUX_EXPECT_DIALOG(CGotoItemDlg);
+VERSILUX_EXPECT_DIALOG(CScreenPositionDlg);
+
+// A message box, answered with OK; its text is kept for the test to check.
+class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
+  public:
+    explicit ExpectMessageBox(wxString* pText) : m_pText(pText) {}
+
+  protected:
+    int OnInvoked(wxMessageDialog* dlg) const override {
+        *m_pText = dlg->GetMessage();
+        return wxID_OK;
+    }
+
+  private:
+    wxString* m_pText;
+};
 
 // The show's menus: the button with this choice is pressed (0: Escape).
 template <>
