@@ -11,6 +11,7 @@
 #include "dialogs/GotoItemDlg.h"
 #include "dialogs/ItemTitleDlg.h"
 #include "dialogs/PhraseSearchDlg.h"
+#include "dialogs/PrintTransposeDlg.h"
 #include "dialogs/ScheduleNameDlg.h"
 #include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
@@ -44,6 +45,7 @@ VERSILUX_EXPECT_DIALOG(CScheduleNameDlg);
 VERSILUX_EXPECT_DIALOG(CCopyScheduleDlg);
 VERSILUX_EXPECT_DIALOG(CGotoItemDlg);
 VERSILUX_EXPECT_DIALOG(CPhraseSearchDlg);
+VERSILUX_EXPECT_DIALOG(CPrintTransposeDlg);
 VERSILUX_EXPECT_DIALOG(CScreenPositionDlg);
 
 // A message box, answered with OK; its text is kept for the test to check.
