@@ -12,6 +12,8 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppIcon.h"
+#include "dialogs/PhraseSearchCommand.h"
+#include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
@@ -48,10 +50,20 @@ int CommandOfAccelerator(int nId) {
 
 // The commands whose work comes with later features: present, disabled.
 const int kNotYetAvailable[] = {
-    ID_FILE_EXPORT_PLAYER, ID_FILE_IMPORT_PLAYER, wxID_CUT,        wxID_PASTE,
-    ID_SHOW_DATABASE,      ID_SHOW_SCHEDULE,      ID_TOOLS_SCREEN, ID_TOOLS_VPD_SELECTER,
-    ID_TOOLS_VPD_MANAGER,  ID_TOOLS_COPY,         ID_TOOLS_SEARCH, ID_TOOLS_CONFIGURATION,
-    ID_TOOLS_UPGRADE,      ID_NEXT_PANE,          ID_PREV_PANE,    ID_FILE_MRU_PLACEHOLDER,
+    ID_FILE_EXPORT_PLAYER,
+    ID_FILE_IMPORT_PLAYER,
+    wxID_CUT,
+    wxID_PASTE,
+    ID_SHOW_DATABASE,
+    ID_SHOW_SCHEDULE,
+    ID_TOOLS_VPD_SELECTER,
+    ID_TOOLS_VPD_MANAGER,
+    ID_TOOLS_COPY,
+    ID_TOOLS_CONFIGURATION,
+    ID_TOOLS_UPGRADE,
+    ID_NEXT_PANE,
+    ID_PREV_PANE,
+    ID_FILE_MRU_PLACEHOLDER,
 };
 
 const char* const kVPDPaneSample = "Verrrrrrrrrrrry Looooooooooong VPD";
@@ -83,12 +95,16 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_MENU_OPEN(CMainFrame::OnMenuOpen)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnShowSelectSchedule)
+    EVT_MENU(ID_TOOLS_SCREEN, CMainFrame::OnToolsScreen)
+    EVT_MENU(ID_TOOLS_SEARCH, CMainFrame::OnToolsSearch)
     EVT_MENU(ID_VIEW_TOOLBAR, CMainFrame::OnViewToolbar)
     EVT_MENU(ID_VIEW_STATUS_BAR, CMainFrame::OnViewStatusBar)
     EVT_MENU_RANGE(ID_ACCEL_UNDO, ID_ACCEL_PREV_PANE, CMainFrame::OnAlternateAccelerator)
     EVT_UPDATE_UI(ID_VIEW_TOOLBAR, CMainFrame::OnUpdateViewToolbar)
     EVT_UPDATE_UI(ID_VIEW_STATUS_BAR, CMainFrame::OnUpdateViewStatusBar)
     EVT_UPDATE_UI(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_TOOLS_SCREEN, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_TOOLS_SEARCH, CMainFrame::OnUpdateAvailable)
 wxEND_EVENT_TABLE()
     // clang-format on
 
@@ -339,6 +355,18 @@ void CMainFrame::OnAbout(wxCommandEvent& /*event*/) {
 void CMainFrame::OnShowSelectSchedule(wxCommandEvent& /*event*/) {
     if (CVersiluxDoc* doc = GetDocument()) {
         RunSelectSchedule(*doc, this);
+    }
+}
+
+void CMainFrame::OnToolsSearch(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunPhraseSearchCommand(*doc, this);
+    }
+}
+
+void CMainFrame::OnToolsScreen(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunScreenPosition(*doc, this);
     }
 }
 

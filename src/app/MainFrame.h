@@ -39,6 +39,8 @@ class CMainFrame : public wxDocParentFrame {
     void OnMenuOpen(wxMenuEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnShowSelectSchedule(wxCommandEvent& event);
+    void OnToolsScreen(wxCommandEvent& event);
+    void OnToolsSearch(wxCommandEvent& event);
     void OnViewToolbar(wxCommandEvent& event);
     void OnViewStatusBar(wxCommandEvent& event);
     void OnAlternateAccelerator(wxCommandEvent& event);

@@ -11,7 +11,10 @@
 #include "dialogs/CopyScheduleDlg.h"
 #include "dialogs/GotoItemDlg.h"
 #include "dialogs/ItemTitleDlg.h"
+#include "dialogs/PhraseSearchDlg.h"
+#include "dialogs/PrintTransposeDlg.h"
 #include "dialogs/ScheduleNameDlg.h"
+#include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
 #include "dialogs/ShowMenuDlg.h"
 #include "dialogs/ShowMenuShortDlg.h"
@@ -42,6 +45,24 @@ VERSILUX_EXPECT_DIALOG(CItemTitleDlg);
 VERSILUX_EXPECT_DIALOG(CScheduleNameDlg);
 VERSILUX_EXPECT_DIALOG(CCopyScheduleDlg);
 VERSILUX_EXPECT_DIALOG(CGotoItemDlg);
+VERSILUX_EXPECT_DIALOG(CPhraseSearchDlg);
+VERSILUX_EXPECT_DIALOG(CPrintTransposeDlg);
+VERSILUX_EXPECT_DIALOG(CScreenPositionDlg);
+
+// A message box, answered with OK; its text is kept for the test to check.
+class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
+  public:
+    explicit ExpectMessageBox(wxString* pText) : m_pText(pText) {}
+
+  protected:
+    int OnInvoked(wxMessageDialog* dlg) const override {
+        *m_pText = dlg->GetMessage();
+        return wxID_OK;
+    }
+
+  private:
+    wxString* m_pText;
+};
 
 // The show's menus: the button with this choice is pressed (0: Escape).
 template <>
@@ -72,21 +93,4 @@ class wxExpectModal<CShowMenuShortDlg> : public wxExpectModalBase<CShowMenuShort
 
   private:
     int m_nChoice;
-};
-
-// A message box whose text the test reads; answered with nId.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
-  public:
-    explicit ExpectMessage(std::function<void(const wxString&)> check, int nId = wxID_OK)
-        : m_check(std::move(check)), m_nId(nId) {}
-
-  protected:
-    int OnInvoked(wxMessageDialog* dlg) const override {
-        m_check(dlg->GetMessage());
-        return m_nId;
-    }
-
-  private:
-    std::function<void(const wxString&)> m_check;
-    int m_nId;
 };

@@ -22,21 +22,6 @@ namespace {
 constexpr long kSundayMorning = 1;
 constexpr long kEveningChords = 2;
 
-// The message of a message box, and OK.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
-  public:
-    explicit ExpectMessage(wxString* pText) : m_pText(pText) {}
-
-  protected:
-    int OnInvoked(wxMessageDialog* dlg) const override {
-        *m_pText = dlg->GetMessage();
-        return wxID_OK;
-    }
-
-  private:
-    wxString* m_pText;
-};
-
 class ShowTest : public testing::Test {
   protected:
     CVersiluxDoc& Doc() { return shell.Doc(); }
@@ -403,7 +388,7 @@ TEST_F(ShowTest, ClosingTheMainWindowDuringAShowEndsItCleanly) {
 
 TEST_F(ShowTest, TheKeyboardHelpListsTheShowKeys) {
     wxString text;
-    wxTEST_DIALOG(shell.Command(ID_HELP_KEYBOARD), ExpectMessage(&text));
+    wxTEST_DIALOG(shell.Command(ID_HELP_KEYBOARD), ExpectMessageBox(&text));
     EXPECT_EQ(text, kKeyboardHelp);
     EXPECT_TRUE(text.StartsWith("Special keys for show:\n\nA - Again (show same slide)\n"));
     EXPECT_TRUE(text.EndsWith("G - go to item selected from pop-up list"));
@@ -418,7 +403,7 @@ TEST(ShowWithoutWindow, AMissingDisplayWindowSaysWhatWindow) {
     view->SetDocument(&shell.Doc());
     ASSERT_TRUE(view->OnCreate(&shell.Doc(), 0));
     wxString text;
-    wxTEST_DIALOG(view->StartShow(), ExpectMessage(&text));
+    wxTEST_DIALOG(view->StartShow(), ExpectMessageBox(&text));
     EXPECT_EQ(text, "What window?");
     EXPECT_FALSE(view->IsShowRunning());
     EXPECT_EQ(ShellFixture::CountDisplayWindows(), 0);
