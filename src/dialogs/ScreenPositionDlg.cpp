@@ -239,57 +239,30 @@ void CScreenPositionDlg::OnTestDestroyed(wxWindowDestroyEvent& event) {
     }
 }
 
-namespace {
-
-// The placement columns of the config row, as the dialog edits them.
-struct Placement {
-    bool bFullScreen = false;
-    int nTop = 0;
-    int nLeft = 0;
-    int nBottom = 0;
-    int nRight = 0;
-    bool bBlankScreen = false;
-
-    static Placement Of(const CConfigSet& config) {
-        return {config.m_Full_Screen, config.m_Top,   config.m_Left,
-                config.m_Bottom,      config.m_Right, config.m_BlankScreen};
-    }
-    void To(CConfigSet& config) const {
-        config.m_Full_Screen = bFullScreen;
-        config.m_Top = nTop;
-        config.m_Left = nLeft;
-        config.m_Bottom = nBottom;
-        config.m_Right = nRight;
-        config.m_BlankScreen = bBlankScreen;
-    }
-};
-
-}  // namespace
-
 void RunScreenPosition(CVersiluxDoc& doc, wxWindow* pParent) {
     CConfigSet& config = *doc.m_pConfigSet;
-    const Placement stored = Placement::Of(config);
-
     CScreenPositionDlg dlg(pParent);
-    dlg.m_nPositionMode = stored.bFullScreen ? 0 : 1;
-    dlg.m_nTop = stored.nTop;
-    dlg.m_nLeft = stored.nLeft;
-    dlg.m_nBottom = stored.nBottom;
-    dlg.m_nRight = stored.nRight;
-    dlg.m_bBlankRest = stored.bBlankScreen;
+    dlg.m_nPositionMode = config.m_Full_Screen ? 0 : 1;
+    dlg.m_nTop = config.m_Top;
+    dlg.m_nLeft = config.m_Left;
+    dlg.m_nBottom = config.m_Bottom;
+    dlg.m_nRight = config.m_Right;
+    dlg.m_bBlankRest = config.m_BlankScreen;
     if (dlg.ShowModal() != wxID_OK) {
         return;
     }
     try {
         config.Edit();
-        Placement{dlg.m_nPositionMode == 0, dlg.m_nTop, dlg.m_nLeft, dlg.m_nBottom, dlg.m_nRight,
-                  dlg.m_bBlankRest}
-            .To(config);
+        config.m_Full_Screen = dlg.m_nPositionMode == 0;
+        config.m_Top = dlg.m_nTop;
+        config.m_Left = dlg.m_nLeft;
+        config.m_Bottom = dlg.m_nBottom;
+        config.m_Right = dlg.m_nRight;
+        config.m_BlankScreen = dlg.m_bBlankRest;
         config.Update();
     } catch (const CDBException& e) {
-        // The next Go reads these members: they keep what the row holds.
+        // The next Go reads these members: they go back to what the row holds.
         config.CancelUpdate();
-        stored.To(config);
         wxMessageBox(e.GetErrorMessage(), "Versilux", wxOK | wxICON_ERROR, pParent);
     }
 }

@@ -44,11 +44,7 @@ void CSelectScheduleDlg::FillScheduleList(bool bNewestFirst) {
     CScheduleSet& schedules = *m_pDoc->m_pScheduleSet;
     schedules.m_strFilter = wxString::Format("VPD=%d", m_pDoc->m_nVPD);
     schedules.m_strSort = bNewestFirst ? "ID DESC" : "Name";
-    if (schedules.IsOpen()) {
-        schedules.Requery();
-    } else {
-        schedules.Open();
-    }
+    RequeryOrOpen(schedules);
     wxArrayString entries;
     for (; !schedules.IsEOF(); schedules.MoveNext()) {
         entries.Add(MakeKeyedEntry(schedules.m_Name, schedules.m_ID));

@@ -56,10 +56,13 @@ bool WriteFileBytes(const wxString& strPath, const std::string& bytes, wxString&
         strError = "cannot create " + strPath + ": " + reason();
         return false;
     }
-    const bool bWritten = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const wxString why = bWritten ? wxString() : reason();
-    if (std::fclose(file) != 0 || !bWritten) {
-        strError = "cannot write " + strPath + ": " + (bWritten ? reason() : why);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+        strError = "cannot write " + strPath + ": " + reason();
+        std::fclose(file);
+        return false;
+    }
+    if (std::fclose(file) != 0) {  // the last buffered bytes may fail here
+        strError = "cannot write " + strPath + ": " + reason();
         return false;
     }
     return true;

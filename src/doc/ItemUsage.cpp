@@ -9,7 +9,7 @@ wxString CVersiluxDoc::FormatItemUsage(int nItemID) {
     CScheduleItemSet& rows = *m_pScheduleItemSet;
     rows.m_strFilter = wxString::Format("[Item ID]=%d", nItemID);
     rows.m_strSort = "ID DESC";
-    Rebuild(rows);
+    RequeryOrOpen(rows);
     wxString message = GetItemTitle(nItemID) + " last 5 uses in:";
     // A schedule that holds the item twice is remembered twice.
     std::vector<int> schedules;
@@ -24,7 +24,7 @@ wxString CVersiluxDoc::FormatItemUsage(int nItemID) {
     CVPDSet& vpds = *m_pVPDSet;
     vpds.m_strFilter.clear();
     vpds.m_strSort = "[Name]";
-    Rebuild(vpds);
+    RequeryOrOpen(vpds);
     std::vector<std::pair<int, wxString>> partitions;
     for (; !vpds.IsEOF(); vpds.MoveNext()) {
         partitions.emplace_back(vpds.m_ID, vpds.m_Name);
@@ -43,7 +43,7 @@ wxString CVersiluxDoc::FormatItemUsage(int nItemID) {
     std::vector<std::pair<wxString, int>> tally;
     for (int nSchedule : schedules) {
         rows.m_strFilter = wxString::Format("[Schedule_ID]=%d", nSchedule);
-        Rebuild(rows);
+        RequeryOrOpen(rows);
         std::vector<int> items;
         for (; !rows.IsEOF(); rows.MoveNext()) {
             if (rows.m_Item_ID != nItemID) {

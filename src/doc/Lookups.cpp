@@ -10,13 +10,13 @@ const wxString kUnknown = "**unknown**";
 
 bool CVersiluxDoc::FindLookupItem(int nID) {
     m_pLookupSet->m_strFilter = wxString::Format("[ID]=%d", nID);
-    Rebuild(*m_pLookupSet);
+    RequeryOrOpen(*m_pLookupSet);
     return !m_pLookupSet->IsEOF();
 }
 
 wxString CVersiluxDoc::GetVPDName(int nID) {
     m_pVPDSet->m_strFilter = wxString::Format("ID=%d", nID);
-    Rebuild(*m_pVPDSet);
+    RequeryOrOpen(*m_pVPDSet);
     return m_pVPDSet->IsEOF() ? wxString("*UNKNOWN*") : m_pVPDSet->m_Name;
 }
 
@@ -42,6 +42,6 @@ wxString CVersiluxDoc::GetItemText(int nID) {
 
 wxString CVersiluxDoc::GetScheduleName(int nID) {
     m_pScheduleSet->m_strFilter = wxString::Format("[ID]=%d", nID);
-    Rebuild(*m_pScheduleSet);
+    RequeryOrOpen(*m_pScheduleSet);
     return m_pScheduleSet->IsEOF() ? kUnknown : m_pScheduleSet->m_Name;
 }

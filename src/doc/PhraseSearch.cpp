@@ -32,15 +32,12 @@ int FindPhrase(const wxString& strField1, const wxString& strPhrase) {
 }
 
 wxString SearchContext(const wxString& strField1, const wxString& strPhrase) {
-    const int p = FindPhrase(strField1, strPhrase);
-    const size_t nStart = p >= 50 ? static_cast<size_t>(p - 50) : 0;
-    return strField1.Mid(nStart, strPhrase.length() + 100);
+    return SearchContext(strField1, strPhrase, FindPhrase(strField1, strPhrase));
 }
 
-void CVersiluxDoc::ShowListing(CListingKind kind) {
-    m_bShowSearch = kind == CListingKind::Search;
-    m_bShowStats = kind == CListingKind::Statistics;
-    m_bPrintable = kind == CListingKind::Printable;
+wxString SearchContext(const wxString& strField1, const wxString& strPhrase, int nMatch) {
+    const size_t nStart = nMatch >= 50 ? static_cast<size_t>(nMatch - 50) : 0;
+    return strField1.Mid(nStart, strPhrase.length() + 100);
 }
 
 bool CVersiluxDoc::RebuildTempSearch(const CProgress& onProgress) {
@@ -59,7 +56,7 @@ bool CVersiluxDoc::RebuildTempSearch(const CProgress& onProgress) {
     }
     CItemsSet& items = *m_pItemsSet;
     items.m_strFilter = "[Subtype]=3";
-    Rebuild(items);
+    RequeryOrOpen(items);
     CTempSearchSet& copy = *m_pTempSearchSet;
     int nDone = 0;
     for (; !items.IsEOF(); items.MoveNext()) {
@@ -89,11 +86,11 @@ void CVersiluxDoc::RunPhraseSearch(const wxString& strPhrase, bool bThisVPD, boo
     if (bUseTemp) {
         m_pTempSearchSet->m_strFilter = vpd + contains;
         m_pTempSearchSet->m_strSort = "[Title]";
-        Rebuild(*m_pTempSearchSet);
+        RequeryOrOpen(*m_pTempSearchSet);
     } else {
         m_pItemsSet->m_strFilter = "[Subtype]=1 and " + vpd + contains;
         m_pItemsSet->m_strSort = "[Title]";
-        Rebuild(*m_pItemsSet);
+        RequeryOrOpen(*m_pItemsSet);
     }
     m_strSearchPhrase = strPhrase;
     ShowListing(CListingKind::Search);

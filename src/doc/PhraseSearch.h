@@ -14,8 +14,10 @@ wxString ContainsPhraseCondition(const wxString& strColumn, const wxString& strP
 int FindPhrase(const wxString& strField1, const wxString& strPhrase);
 
 // The text around the first match: from up to 50 characters before it, at
-// most the phrase's length + 100 characters.
+// most the phrase's length + 100 characters. nMatch, when known, is what
+// FindPhrase returned for the two.
 wxString SearchContext(const wxString& strField1, const wxString& strPhrase);
+wxString SearchContext(const wxString& strField1, const wxString& strPhrase, int nMatch);
 
 // One row of search results, from whichever set the search filled.
 struct CSearchResult {

@@ -8,11 +8,7 @@ void SelectScheduleFromEntry(CVersiluxDoc& doc, const wxString& strSelected) {
     CScheduleItemSet& rows = *doc.m_pScheduleItemSet;
     rows.m_strFilter = wxString::Format("Schedule_ID=%d", doc.m_nScheduleID);
     rows.m_strSort = "Item_Order";
-    if (rows.IsOpen()) {
-        rows.Requery();
-    } else {
-        rows.Open();
-    }
+    RequeryOrOpen(rows);
     doc.m_strScheduleName = KeyedEntryName(strSelected);
     doc.SetTitle(doc.m_strScheduleName);
     doc.m_bPlayerFile = false;

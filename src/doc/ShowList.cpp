@@ -58,7 +58,7 @@ void CVersiluxDoc::BuildShowList() {
     } else {
         m_pScheduleItemSet->m_strFilter = wxString::Format("Schedule_ID=%d", m_nScheduleID);
         m_pScheduleItemSet->m_strSort = "Item_Order";
-        Rebuild(*m_pScheduleItemSet);
+        RequeryOrOpen(*m_pScheduleItemSet);
     }
     m_strPartText.clear();
     m_strPartHeading.clear();
@@ -174,7 +174,7 @@ wxString CVersiluxDoc::NextEntryFromDatabase(int& nTranspose, wxString& strTitle
         // Parts after the first come from the text kept in m_strPartText.
         if (m_strPartText.empty()) {
             item.m_strFilter = wxString::Format("ID=%d", row.m_Item_ID);
-            Rebuild(item);
+            RequeryOrOpen(item);
         }
         m_bShowSearch = false;
     }

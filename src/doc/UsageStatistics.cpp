@@ -30,13 +30,13 @@ void CVersiluxDoc::CountMostRecentlyUsed() {
     CScheduleSet& schedules = *m_pScheduleSet;
     schedules.m_strFilter = wxString::Format("VPD=%d", m_nVPD);
     schedules.m_strSort = "ID DESC";
-    Rebuild(schedules);
+    RequeryOrOpen(schedules);
     CScheduleItemSet& rows = *m_pScheduleItemSet;
     // The scan stops at the 50th item: counts cover the schedules read so far.
     for (; !schedules.IsEOF() && m_nStatCount < kMaxStats; schedules.MoveNext()) {
         rows.m_strFilter = wxString::Format("Schedule_ID=%d", schedules.m_ID);
         rows.m_strSort = "Item_Order";
-        Rebuild(rows);
+        RequeryOrOpen(rows);
         for (; !rows.IsEOF() && m_nStatCount < kMaxStats; rows.MoveNext()) {
             const auto filled = m_statIDs.begin() + m_nStatCount;
             const auto found = std::find(m_statIDs.begin(), filled, rows.m_Item_ID);

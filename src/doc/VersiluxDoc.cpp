@@ -45,14 +45,6 @@ CVersiluxDoc::~CVersiluxDoc() {
     m_pVPDSet.reset();
 }
 
-void CVersiluxDoc::Rebuild(CRecordset& set) {
-    if (set.IsOpen()) {
-        set.Requery();
-    } else {
-        set.Open();
-    }
-}
-
 void CVersiluxDoc::ChooseDefaultVPD() {
     const int wanted = m_pConfigSet->m_VPD_Default;
     m_pVPDSet->MoveFirst();
@@ -74,7 +66,7 @@ void CVersiluxDoc::ReadConfigCopies() {
 
 COLORREF CVersiluxDoc::LookupColour(int nColourID, COLORREF crFallback) {
     m_pColoursSet->m_strFilter = wxString::Format("ID=%d", nColourID);
-    Rebuild(*m_pColoursSet);
+    RequeryOrOpen(*m_pColoursSet);
     if (m_pColoursSet->IsEOF()) {
         return crFallback;
     }
@@ -93,6 +85,12 @@ void CVersiluxDoc::ResolveScreenColours() {
     m_crForeground4 = LookupColour(fg4, white);
     m_crChord = LookupColour(chord, MakeColourValue(255, 255, 0));
     m_crBar = LookupColour(bar, MakeColourValue(128, 128, 128));
+}
+
+void CVersiluxDoc::ShowListing(CListingKind kind) {
+    m_bShowSearch = kind == CListingKind::Search;
+    m_bShowStats = kind == CListingKind::Statistics;
+    m_bPrintable = kind == CListingKind::Printable;
 }
 
 wxString CVersiluxDoc::GetVPDFilter() const {

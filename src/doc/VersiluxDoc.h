@@ -222,8 +222,6 @@ class CVersiluxDoc : public wxDocument {
     void CountLeastRecentlyUsed();
     void ResolveScreenColours();
     void ChooseDefaultVPD();
-    // Requery when open, else open: every shared set is read this way.
-    static void Rebuild(CRecordset& set);
     // Positions m_pLookupSet on the item; false when no item has the ID.
     bool FindLookupItem(int nID);
 

@@ -526,11 +526,13 @@ bool CRecordset::Update() {
         sql = "UPDATE " + TableName() + " SET " + sets + CurrentRowCondition(params, kinds);
     }
     const long long nRows = ExecuteWrite(sql, params, kinds);
-    m_editMode = EditMode::none;
+    // Like a write the driver refused, a row not found leaves the edit
+    // pending, so CancelUpdate can put the members back as read.
     if (mode == EditMode::edit && nRows == 0) {
         throw CDBException("HY000", 0, "the row is no longer in the table as it was read",
                            "Update of " + TableName());
     }
+    m_editMode = EditMode::none;
     if (mode == EditMode::edit) {
         for (size_t i : changed) {
             m_rows[m_nCurrent].values[i] = values[i];
@@ -619,4 +621,12 @@ long long CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldV
         nRows = -1;  // unknown counts as written
     }
     return nRows;
+}
+
+void RequeryOrOpen(CRecordset& set) {
+    if (set.IsOpen()) {
+        set.Requery();
+    } else {
+        set.Open();
+    }
 }

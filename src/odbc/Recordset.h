@@ -54,7 +54,9 @@ class CRecordset {
     void AddNew();
     void Edit();
     // Writes the new or edited row; returns false when an edit changed
-    // nothing. An edit writes only the columns whose value changed.
+    // nothing. An edit writes only the columns whose value changed. When
+    // the write fails (it throws) the edit stays pending: CancelUpdate puts
+    // the members back as they were read.
     bool Update();
     void CancelUpdate();
     void Delete();
@@ -115,3 +117,7 @@ class CRecordset {
     std::vector<FieldValue> m_defaults;
     bool m_bDefaultsRead = false;
 };
+
+// Runs the set's query with its current filter and sort: Requery when the
+// set is open, else Open.
+void RequeryOrOpen(CRecordset& set);

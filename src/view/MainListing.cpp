@@ -19,14 +19,6 @@ void PlainText(Canvas& canvas) {
     canvas.SetTextColour(kBlack);
 }
 
-void Rebuild(CRecordset& set) {
-    if (set.IsOpen()) {
-        set.Requery();
-    } else {
-        set.Open();
-    }
-}
-
 }  // namespace
 
 void DrawMainListing(CVersiluxDoc& doc, Canvas& canvas, CListingRecord& record,
@@ -80,7 +72,7 @@ void DrawSearchResults(CVersiluxDoc& doc, Canvas& canvas, CListingRecord& record
                 x += canvas.GetTextExtent(vpd).x + 10;
             }
             const int p = FindPhrase(row.strField1, phrase);
-            const wxString context = SearchContext(row.strField1, phrase);
+            const wxString context = SearchContext(row.strField1, phrase, p);
             const int q = p > 49 ? 50 : p;
             if (q > 0) {
                 canvas.SetTextColour(kBlue);
@@ -150,7 +142,7 @@ void DrawScheduleOverview(CVersiluxDoc& doc, Canvas& canvas) {
     CScheduleItemSet& rows = *doc.m_pScheduleItemSet;
     rows.m_strFilter = wxString::Format("Schedule_ID=%d", doc.m_nScheduleID);
     rows.m_strSort = "Item_Order";
-    Rebuild(rows);
+    RequeryOrOpen(rows);
 
     std::vector<int> items;
     for (; !rows.IsEOF(); rows.MoveNext()) {
