@@ -13,11 +13,9 @@ class CItemTitleDlg : public wxDialog {
 
     explicit CItemTitleDlg(wxWindow* pParent);
 
+    // An over-long title is refused by OK with the usual message; the
+    // dialog stays open.
     wxString m_strTitle;
-
-    bool TransferDataToWindow() override;
-    // Refuses an over-long title with the usual message; the dialog stays open.
-    bool TransferDataFromWindow() override;
 
     wxTextCtrl* GetTitleEdit() const { return m_pEdit; }
 

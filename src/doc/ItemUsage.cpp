@@ -20,23 +20,7 @@ wxString CVersiluxDoc::FormatItemUsage(int nItemID) {
         message << "\n" << GetScheduleName(schedules[i]);
     }
 
-    message << "\n\nTotal usage:";
-    CVPDSet& vpds = *m_pVPDSet;
-    vpds.m_strFilter.clear();
-    vpds.m_strSort = "[Name]";
-    RequeryOrOpen(vpds);
-    std::vector<std::pair<int, wxString>> partitions;
-    for (; !vpds.IsEOF(); vpds.MoveNext()) {
-        partitions.emplace_back(vpds.m_ID, vpds.m_Name);
-    }
-    for (const auto& [nVPD, strName] : partitions) {
-        CCountOccurrenceSet query(&m_database);
-        query.OpenItemUsage(
-            "COUNT(*)",
-            wxString::Format("(Schedules.VPD=%d AND [schedule items].[Item ID]=%d)", nVPD, nItemID),
-            "DESC");
-        message << wxString::Format("\n%s : %d", strName, query.IsEOF() ? 0 : query.m_TOTAL);
-    }
+    message << "\n\nTotal usage:" << FormatTotalUsage(nItemID);
 
     message << "\n\nLast 10 uses included (times):";
     // Per exact title, in the order titles were first counted.
@@ -71,6 +55,19 @@ wxString CVersiluxDoc::FormatItemUsage(int nItemID) {
         message << strTitle << " " << wxString::Format("(%02d)", nCount) << "\n";
     }
     rows.m_strSort.clear();
-    vpds.m_strSort.clear();
+    m_pVPDSet->m_strSort.clear();
     return message;
+}
+
+wxString CVersiluxDoc::FormatTotalUsage(int nItemID) {
+    wxString text;
+    for (const CChoice& vpd : VPDChoices()) {
+        CCountOccurrenceSet query(&m_database);
+        query.OpenItemUsage("COUNT(*)",
+                            wxString::Format("(Schedules.VPD=%d AND [schedule items].[Item ID]=%d)",
+                                             vpd.nID, nItemID),
+                            "DESC");
+        text << wxString::Format("\n%s : %d", vpd.strName, query.IsEOF() ? 0 : query.m_TOTAL);
+    }
+    return text;
 }

@@ -19,6 +19,7 @@
 #include "db/TempSearchSet.h"
 #include "db/VPDSet.h"
 #include "doc/ColourValue.h"
+#include "doc/ItemLibrary.h"
 #include "doc/PhraseSearch.h"
 #include "odbc/Database.h"
 
@@ -127,6 +128,47 @@ class CVersiluxDoc : public wxDocument {
     // per VPD and the chord charts used with it.
     wxString FormatItemUsage(int nItemID);
 
+    // ---- the item library (ItemLibrary.cpp) ----
+    // Sets m_pItemsSet to one kind of the current VPD's items (the kind
+    // radios' numbers) in title order and runs it; returns each row's ID and
+    // title in that same order, read without the items' texts. The n-th entry
+    // is row n + 1 of m_pItemsSet. Ends a search listing.
+    std::vector<CListedItem> ListItems(int nTypeFilter);
+    // Moves m_pItemsSet to the n-th listed row (0-based). False, with the set
+    // wherever it got to, when that row is not item nID: the list is stale.
+    bool MoveToListedItem(int nIndex, int nItemID);
+    // The texts of m_pItemsSet's current row that its screen type uses (the
+    // others empty), its file name and flags, as edit boxes hold them.
+    CItemEditTexts CurrentItemTexts() const;
+    // Writes the texts its screen type uses, the file name and the flags into
+    // m_pItemsSet's current row. A text that reads as it was loaded keeps its
+    // stored line ends. Returns false when nothing changed. Throws
+    // CDBException, with nothing left pending, when the store refuses or the
+    // row is gone.
+    bool SaveCurrentItem(const CItemEditTexts& texts);
+    // The screen type a new item of the radio's kind gets.
+    int DefaultScreenType(int nTypeFilter) const;
+    // Adds an item of the radio's kind to the current VPD with every text of
+    // the boxes, the configured screen type and colours.
+    void AddNewItem(const CItemEditTexts& texts, int nTypeFilter, const wxString& strTitle);
+    // Deletes m_pItemsSet's current row and moves on to the next.
+    void DeleteCurrentItem();
+    // Adds a copy of m_pItemsSet's current row (texts, colours, kind, screen
+    // type, transposition, flats) to a VPD under a title.
+    void CopyCurrentItem(const wxString& strTitle, int nToVPD);
+    // The properties of m_pItemsSet's current row.
+    CItemProperties CurrentItemProperties() const;
+    // Writes the properties into m_pItemsSet's current row; a type of 0 or a
+    // VPD that is gone keeps the stored one. Throws CDBException, with nothing
+    // pending, when the write fails.
+    CPropertiesOutcome SaveCurrentItemProperties(const CItemProperties& props);
+    // The colours in stored order, the VPDs in name order.
+    std::vector<CChoice> ColourChoices();
+    std::vector<CChoice> VPDChoices();
+    // "Show Seq": the schedules that use the item, newest first, and its
+    // total per VPD.
+    wxString FormatItemSequence(int nItemID);
+
     // ---- simple accessors ----
     int GetScheduleID() const { return m_nScheduleID; }
     wxString GetVPDFilter() const;
@@ -224,6 +266,8 @@ class CVersiluxDoc : public wxDocument {
     void ChooseDefaultVPD();
     // Positions m_pLookupSet on the item; false when no item has the ID.
     bool FindLookupItem(int nID);
+    // "\n%s : %d" per VPD in name order: the item's uses in its schedules.
+    wxString FormatTotalUsage(int nItemID);
 
     // ---- the show list ----
     std::vector<wxString> m_arrEntries;

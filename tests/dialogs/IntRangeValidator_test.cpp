@@ -1,7 +1,8 @@
-// The whole-number check behind the dialogs' number boxes.
+// The checks behind the dialogs' number and text boxes.
 #include <gtest/gtest.h>
 
 #include "dialogs/IntRangeValidator.h"
+#include "dialogs/MaxLengthValidator.h"
 
 TEST(IntRangeCheck, AcceptsWholeNumbersInRangeAndNamesTheRangeForAnythingElse) {
     for (const char* text : {"0", "5000", " 12 ", "+7", "0042"}) {
@@ -13,4 +14,13 @@ TEST(IntRangeCheck, AcceptsWholeNumbersInRangeAndNamesTheRangeForAnythingElse) {
             << text;
     }
     EXPECT_EQ(ParseInteger(" -12 "), -12);
+}
+
+TEST(MaxCharsCheck, CountsCharactersNotBytes) {
+    EXPECT_FALSE(CheckMaxChars(wxString('x', 50), 50).has_value());
+    EXPECT_FALSE(CheckMaxChars("", 0).has_value());
+    // Fifty letters outside ASCII are fifty characters however they are stored.
+    EXPECT_FALSE(CheckMaxChars(wxString(wxUniChar(0x0436), 50), 50).has_value());
+    EXPECT_EQ(CheckMaxChars(wxString(wxUniChar(0x00AC), 51), 50).value_or(""),
+              "Please enter no more than 50 characters.");
 }

@@ -1,0 +1,51 @@
+// What the item editors exchange with the document: a listed item, the texts
+// of the edit boxes, an item's properties and a choice of a list.
+#pragma once
+
+#include <wx/string.h>
+#include <array>
+
+// One entry of an editor's item list.
+struct CListedItem {
+    int nID = 0;
+    wxString strTitle;
+};
+
+// The item editor's boxes. Texts are as edit boxes hold them: lines end in
+// LF alone, where items hold CR LF.
+struct CItemEditTexts {
+    wxString strHeading1;
+    wxString strField1;
+    wxString strHeading2;
+    wxString strField2;
+    wxString strFileName;
+    std::array<bool, 4> flags{};
+};
+
+// An item's attributes beside its texts. Colours and the VPD are row IDs;
+// 0 for a colour, kind -1 or type 0 mean "none chosen".
+struct CItemProperties {
+    wxString strTitle;
+    int nForeground = 0;
+    int nForeground2 = 0;
+    int nBackground = 0;
+    int nSubtype = -1;
+    int nType = 0;
+    int nTranspose = 0;
+    bool bPreferFlats = false;
+    int nBPM = 0;
+    int nVPD = 0;
+};
+
+// What writing an item's properties did.
+struct CPropertiesOutcome {
+    bool bWritten = false;           // some column changed
+    bool bTransposeChanged = false;  // the operator should hear about schedules
+    bool bVPDFound = true;           // false: the VPD was gone and stayed unchanged
+};
+
+// A row of a list the operator picks from (a colour, a VPD).
+struct CChoice {
+    int nID = 0;
+    wxString strName;
+};
