@@ -12,6 +12,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppIcon.h"
+#include "dialogs/DatabaseDlg.h"
 #include "dialogs/PhraseSearchCommand.h"
 #include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
@@ -54,7 +55,6 @@ const int kNotYetAvailable[] = {
     ID_FILE_IMPORT_PLAYER,
     wxID_CUT,
     wxID_PASTE,
-    ID_SHOW_DATABASE,
     ID_SHOW_SCHEDULE,
     ID_TOOLS_VPD_SELECTER,
     ID_TOOLS_VPD_MANAGER,
@@ -95,6 +95,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_MENU_OPEN(CMainFrame::OnMenuOpen)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnShowSelectSchedule)
+    EVT_MENU(ID_SHOW_DATABASE, CMainFrame::OnShowDatabase)
     EVT_MENU(ID_TOOLS_SCREEN, CMainFrame::OnToolsScreen)
     EVT_MENU(ID_TOOLS_SEARCH, CMainFrame::OnToolsSearch)
     EVT_MENU(ID_VIEW_TOOLBAR, CMainFrame::OnViewToolbar)
@@ -103,6 +104,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_UPDATE_UI(ID_VIEW_TOOLBAR, CMainFrame::OnUpdateViewToolbar)
     EVT_UPDATE_UI(ID_VIEW_STATUS_BAR, CMainFrame::OnUpdateViewStatusBar)
     EVT_UPDATE_UI(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_SHOW_DATABASE, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SCREEN, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SEARCH, CMainFrame::OnUpdateAvailable)
 wxEND_EVENT_TABLE()
@@ -361,6 +363,12 @@ void CMainFrame::OnShowSelectSchedule(wxCommandEvent& /*event*/) {
 void CMainFrame::OnToolsSearch(wxCommandEvent& /*event*/) {
     if (CVersiluxDoc* doc = GetDocument()) {
         RunPhraseSearchCommand(*doc, this);
+    }
+}
+
+void CMainFrame::OnShowDatabase(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunItemEditor(*doc, this);
     }
 }
 

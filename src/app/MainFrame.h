@@ -39,6 +39,7 @@ class CMainFrame : public wxDocParentFrame {
     void OnMenuOpen(wxMenuEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnShowSelectSchedule(wxCommandEvent& event);
+    void OnShowDatabase(wxCommandEvent& event);
     void OnToolsScreen(wxCommandEvent& event);
     void OnToolsSearch(wxCommandEvent& event);
     void OnViewToolbar(wxCommandEvent& event);

@@ -5,10 +5,7 @@
 
 void SelectScheduleFromEntry(CVersiluxDoc& doc, const wxString& strSelected) {
     doc.m_nScheduleID = static_cast<int>(KeyedEntryNumber(strSelected));
-    CScheduleItemSet& rows = *doc.m_pScheduleItemSet;
-    rows.m_strFilter = wxString::Format("Schedule_ID=%d", doc.m_nScheduleID);
-    rows.m_strSort = "Item_Order";
-    RequeryOrOpen(rows);
+    doc.OpenScheduleRows(doc.m_nScheduleID);
     doc.m_strScheduleName = KeyedEntryName(strSelected);
     doc.SetTitle(doc.m_strScheduleName);
     doc.m_bPlayerFile = false;

@@ -56,9 +56,7 @@ void CVersiluxDoc::BuildShowList() {
     } else if (bFile) {
         m_nItemCount = 0;
     } else {
-        m_pScheduleItemSet->m_strFilter = wxString::Format("Schedule_ID=%d", m_nScheduleID);
-        m_pScheduleItemSet->m_strSort = "Item_Order";
-        RequeryOrOpen(*m_pScheduleItemSet);
+        OpenScheduleRows(m_nScheduleID);
     }
     m_strPartText.clear();
     m_strPartHeading.clear();

@@ -34,9 +34,7 @@ void CVersiluxDoc::CountMostRecentlyUsed() {
     CScheduleItemSet& rows = *m_pScheduleItemSet;
     // The scan stops at the 50th item: counts cover the schedules read so far.
     for (; !schedules.IsEOF() && m_nStatCount < kMaxStats; schedules.MoveNext()) {
-        rows.m_strFilter = wxString::Format("Schedule_ID=%d", schedules.m_ID);
-        rows.m_strSort = "Item_Order";
-        RequeryOrOpen(rows);
+        OpenScheduleRows(schedules.m_ID);
         for (; !rows.IsEOF() && m_nStatCount < kMaxStats; rows.MoveNext()) {
             const auto filled = m_statIDs.begin() + m_nStatCount;
             const auto found = std::find(m_statIDs.begin(), filled, rows.m_Item_ID);

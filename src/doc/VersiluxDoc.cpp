@@ -93,6 +93,20 @@ void CVersiluxDoc::ShowListing(CListingKind kind) {
     m_bPrintable = kind == CListingKind::Printable;
 }
 
+void CVersiluxDoc::OpenScheduleRows(int nScheduleID) {
+    m_pScheduleItemSet->m_strFilter = wxString::Format("Schedule_ID=%d", nScheduleID);
+    m_pScheduleItemSet->m_strSort = "Item_Order";
+    RequeryOrOpen(*m_pScheduleItemSet);
+}
+
+void CVersiluxDoc::ReturnFromEditor() {
+    if (m_nScheduleID > 0) {
+        OpenScheduleRows(m_nScheduleID);
+        m_strPartText.clear();
+    }
+    RefreshViews();
+}
+
 wxString CVersiluxDoc::GetVPDFilter() const {
     return wxString::Format(" and VPD=%d", m_nVPD);
 }

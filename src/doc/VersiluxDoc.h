@@ -169,6 +169,12 @@ class CVersiluxDoc : public wxDocument {
     // total per VPD.
     wxString FormatItemSequence(int nItemID);
 
+    // Points the schedule-row set at one schedule's rows in running order.
+    void OpenScheduleRows(int nScheduleID);
+    // After an editor: the schedule-row set back on the current schedule and
+    // the listing on the schedule, whose titles may have changed.
+    void ReturnFromEditor();
+
     // ---- simple accessors ----
     int GetScheduleID() const { return m_nScheduleID; }
     wxString GetVPDFilter() const;

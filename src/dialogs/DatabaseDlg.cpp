@@ -1,0 +1,559 @@
+#include "dialogs/DatabaseDlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/msgdlg.h>
+#include <wx/radiobut.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/wrapsizer.h>
+
+#include <limits>
+
+#include "dialogs/ItemTitleDlg.h"
+#include "dialogs/MaxLengthValidator.h"
+#include "doc/VersiluxDoc.h"
+#include "odbc/DBException.h"
+
+namespace {
+
+const char* const kCaption = "Versilux";
+constexpr size_t kNoLimit = std::numeric_limits<size_t>::max();
+// The buttons that act on a loaded item.
+const int kItemButtons[] = {wxID_CANCEL,     ID_DB_PROPERTIES, ID_DB_PREVIEW,
+                            ID_DB_PRINTABLE, ID_DB_DELETE,     ID_DB_SHOW_SEQ};
+// The text tools come with the printing work.
+const int kToolButtons[] = {ID_DB_REMOVE_SYM, ID_DB_SYMBOLS, ID_DB_INSERT, ID_DB_PLACE_CHORDS};
+
+// A flag caption from the configuration as a label: an ampersand is text.
+wxString AsLabel(const wxString& strCaption) {
+    wxString label = strCaption;
+    label.Replace("&", "&&");
+    return label;
+}
+
+bool Ask(wxWindow* pParent, const wxString& strQuestion, long nStyle = wxYES_NO) {
+    return wxMessageBox(strQuestion, kCaption, nStyle | wxICON_QUESTION, pParent) == wxYES;
+}
+
+}  // namespace
+
+// ---- the item list ----
+
+CItemListCtrl::CItemListCtrl(wxWindow* pParent)
+    : wxListCtrl(pParent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                 wxLC_REPORT | wxLC_VIRTUAL | wxLC_NO_HEADER | wxLC_SINGLE_SEL | wxBORDER_SUNKEN) {
+    AppendColumn(wxString());
+    // The one column fills the list whatever its width.
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        SetColumnWidth(0, GetClientSize().x);
+        event.Skip();
+    });
+}
+
+void CItemListCtrl::SetItems(std::vector<CListedItem> items) {
+    SelectQuietly(-1);
+    m_items = std::move(items);
+    SetItemCount(static_cast<long>(m_items.size()));
+    Refresh();
+}
+
+long CItemListCtrl::GetSelection() const {
+    return GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+
+void CItemListCtrl::SelectQuietly(long nIndex) {
+    SetEvtHandlerEnabled(false);
+    const long nOld = GetSelection();
+    if (nOld >= 0 && nOld != nIndex) {
+        SetItemState(nOld, 0, wxLIST_STATE_SELECTED);
+    }
+    if (nIndex >= 0 && nIndex < GetItemCount()) {
+        SetItemState(nIndex, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                     wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+        EnsureVisible(nIndex);
+    }
+    SetEvtHandlerEnabled(true);
+}
+
+long CItemListCtrl::FindItemID(int nID) const {
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].nID == nID) {
+            return static_cast<long>(i);
+        }
+    }
+    return -1;
+}
+
+wxString CItemListCtrl::OnGetItemText(long nItem, long /*nColumn*/) const {
+    return nItem >= 0 && nItem < static_cast<long>(m_items.size())
+               ? m_items[static_cast<size_t>(nItem)].strTitle
+               : wxString();
+}
+
+// ---- the editor ----
+
+CDatabaseDlg::CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc)
+    : wxDialog(pParent, wxID_ANY, "Database", wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      m_pDoc(pDoc) {
+    // Creation order is the tab order: the kinds, the list, the texts, the
+    // buttons, the flags and the file.
+    auto* kinds = new wxBoxSizer(wxVERTICAL);
+    kinds->Add(new wxStaticText(this, wxID_ANY, "Filter:"), 0, wxBOTTOM, FromDIP(4));
+    // A radio group always has one radio checked: a hidden one stands for
+    // "no kind chosen yet".
+    m_pNoKind =
+        new wxRadioButton(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    m_pNoKind->Hide();
+    static const char* const kKindLabels[kKindCount] = {"&All",     "&Titles", "S&ongs",
+                                                        "&Liturgy", "&Chords", "&Pictures"};
+    for (int n = 0; n < kKindCount; ++n) {
+        m_kinds[n] = new wxRadioButton(this, wxID_ANY, kKindLabels[n]);
+        m_kinds[n]->Bind(wxEVT_RADIOBUTTON, &CDatabaseDlg::OnKind, this);
+        kinds->Add(m_kinds[n], 0, wxBOTTOM, FromDIP(2));
+    }
+    m_pNoKind->SetValue(true);
+
+    m_pList = new CItemListCtrl(this);
+    m_pList->SetMinSize(FromDIP(wxSize(220, 300)));
+    m_pList->Bind(wxEVT_LIST_ITEM_SELECTED, &CDatabaseDlg::OnSelect, this);
+
+    // Lines stay whole (scrolling sideways), so chords stay over their words.
+    const long nMulti = wxTE_MULTILINE | wxHSCROLL;
+    m_pHeading1 = new wxTextCtrl(this, wxID_ANY);
+    m_pHeading1->SetToolTip("Heading 1");
+    m_pField1 =
+        new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, nMulti);
+    m_pField1->SetToolTip("Text 1");
+    m_pHeading2 = new wxTextCtrl(this, wxID_ANY);
+    m_pHeading2->SetToolTip("Heading 2");
+    m_pField2 =
+        new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, nMulti);
+    m_pField2->SetToolTip("Text 2");
+    m_pHeading1->SetValidator(CMaxLengthValidator(&m_strHeading1, kMaxHeading));
+    m_pHeading2->SetValidator(CMaxLengthValidator(&m_strHeading2, kMaxHeading));
+    m_pField1->SetValidator(CMaxLengthValidator(&m_strField1, kNoLimit));
+    m_pField2->SetValidator(CMaxLengthValidator(&m_strField2, kNoLimit));
+    for (wxTextCtrl* text : {m_pField1, m_pField2}) {
+        text->SetMinSize(FromDIP(wxSize(300, 300)));
+    }
+
+    auto* texts = new wxFlexGridSizer(2, 2, FromDIP(4), FromDIP(8));
+    texts->AddGrowableCol(0, 1);
+    texts->AddGrowableCol(1, 1);
+    texts->AddGrowableRow(1, 1);
+    texts->Add(m_pHeading1, 0, wxEXPAND);
+    texts->Add(m_pHeading2, 0, wxEXPAND);
+    texts->Add(m_pField1, 1, wxEXPAND);
+    texts->Add(m_pField2, 1, wxEXPAND);
+
+    auto* upper = new wxBoxSizer(wxHORIZONTAL);
+    upper->Add(kinds, 0, wxRIGHT, FromDIP(8));
+    upper->Add(m_pList, 0, wxEXPAND | wxRIGHT, FromDIP(8));
+    upper->Add(texts, 1, wxEXPAND);
+
+    // The buttons wrap onto a second row on a narrow screen.
+    auto* buttons = new wxWrapSizer(wxHORIZONTAL);
+    AddButton(buttons, wxID_OK, "&Done");
+    AddButton(buttons, wxID_CANCEL, "&Save");  // Escape and close ask to save
+    AddButton(buttons, ID_DB_NEW, "&New");
+    AddButton(buttons, ID_DB_PROPERTIES, "P&roperties");
+    AddButton(buttons, ID_DB_PREVIEW, "Pre&view");
+    AddButton(buttons, ID_DB_PRINTABLE, "Printa&ble");
+    AddButton(buttons, ID_DB_DELETE, "D&elete");
+    AddButton(buttons, ID_DB_SHOW_SEQ, "Show Se&q");
+    AddButton(buttons, ID_DB_REMOVE_SYM, "Re&move Sym");
+    AddButton(buttons, ID_DB_SYMBOLS, "S&ymbols");
+    AddButton(buttons, ID_DB_INSERT, "&Insert");
+    m_pSymbol = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition,
+                               FromDIP(wxSize(60, -1)), wxTE_READONLY);
+    m_pSymbol->Disable();
+    buttons->Add(m_pSymbol, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, FromDIP(4));
+    AddButton(buttons, ID_DB_PLACE_CHORDS, "Place C&hords");
+
+    auto* lower = new wxBoxSizer(wxHORIZONTAL);
+    const wxString captions[4] = {m_pDoc->GetFlagCaption1(), m_pDoc->GetFlagCaption2(),
+                                  m_pDoc->GetFlagCaption3(), m_pDoc->GetFlagCaption4()};
+    for (int n = 0; n < 4; ++n) {
+        m_flagBoxes[n] = new wxCheckBox(this, wxID_ANY, AsLabel(captions[n]));
+        m_flagBoxes[n]->Bind(wxEVT_CHECKBOX, &CDatabaseDlg::OnEdited, this);
+        lower->Add(m_flagBoxes[n], 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, FromDIP(12));
+    }
+    lower->Add(new wxStaticText(this, wxID_ANY, "&File"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT,
+               FromDIP(4));
+    m_pFileName = new wxTextCtrl(this, wxID_ANY);
+    m_pFileName->SetValidator(CMaxLengthValidator(&m_strFileName, kMaxFileName));
+    lower->Add(m_pFileName, 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, FromDIP(12));
+    m_pFixedWidth = new wxCheckBox(this, wxID_ANY, "Fi&xed width");
+    m_pFixedWidth->SetToolTip("Show the texts in a fixed-width font, so chords line up");
+    m_pFixedWidth->Bind(wxEVT_CHECKBOX,
+                        [this](wxCommandEvent&) { UseFixedWidth(m_pFixedWidth->GetValue()); });
+    lower->Add(m_pFixedWidth, 0, wxALIGN_CENTER_VERTICAL);
+
+    for (wxTextCtrl* text : {m_pHeading1, m_pField1, m_pHeading2, m_pField2, m_pFileName}) {
+        text->Bind(wxEVT_TEXT, &CDatabaseDlg::OnEdited, this);
+    }
+
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(upper, 1, wxEXPAND | wxALL, FromDIP(10));
+    top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT, FromDIP(10));
+    top->Add(lower, 0, wxEXPAND | wxALL, FromDIP(10));
+    SetSizerAndFit(top);
+    SetAffirmativeId(wxID_OK);
+    SetEscapeId(wxID_CANCEL);
+    SetDefaultItem(GetButton(wxID_OK));
+
+    // Enter in a one-line box is Done (the default button); in the texts
+    // it starts a new line.
+    Bind(wxEVT_CHAR_HOOK, &CDatabaseDlg::OnCharHook, this);
+    Bind(wxEVT_BUTTON, &CDatabaseDlg::OnDone, this, wxID_OK);
+    Bind(wxEVT_BUTTON, &CDatabaseDlg::OnSaveOrEscape, this, wxID_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { NewItem(); }, ID_DB_NEW);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { EditProperties(); }, ID_DB_PROPERTIES);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { DeleteItem(); }, ID_DB_DELETE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { ShowUsage(); }, ID_DB_SHOW_SEQ);
+
+    // Nothing is listed or loaded until a kind is chosen. The text tools
+    // come with the printing work.
+    for (wxWindow* window : {static_cast<wxWindow*>(m_pHeading1), static_cast<wxWindow*>(m_pField1),
+                             static_cast<wxWindow*>(m_pHeading2), static_cast<wxWindow*>(m_pField2),
+                             static_cast<wxWindow*>(m_pFileName)}) {
+        window->Disable();
+    }
+    DisableButtons(kItemButtons);
+    DisableButtons(kToolButtons);
+    m_kinds[kKindAll]->SetFocus();
+}
+
+wxButton* CDatabaseDlg::AddButton(wxSizer* pSizer, int nId, const wxString& strLabel) {
+    auto* button = new wxButton(this, nId, strLabel);
+    pSizer->Add(button, 0, wxRIGHT | wxBOTTOM, FromDIP(4));
+    m_buttons.push_back(button);
+    return button;
+}
+
+wxButton* CDatabaseDlg::GetButton(int nId) const {
+    for (wxButton* button : m_buttons) {
+        if (button->GetId() == nId) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void CDatabaseDlg::DisableButtons(std::span<const int> ids) {
+    for (int nId : ids) {
+        GetButton(nId)->Disable();
+    }
+}
+
+CItemEditTexts CDatabaseDlg::BoxTexts() const {
+    return {m_strHeading1, m_strField1, m_strHeading2, m_strField2, m_strFileName, m_flags};
+}
+
+void CDatabaseDlg::SetBoxTexts(const CItemEditTexts& texts) {
+    m_strHeading1 = texts.strHeading1;
+    m_strField1 = texts.strField1;
+    m_strHeading2 = texts.strHeading2;
+    m_strField2 = texts.strField2;
+    m_strFileName = texts.strFileName;
+    m_flags = texts.flags;
+    TransferDataToWindow();
+    for (int n = 0; n < 4; ++n) {
+        m_flagBoxes[n]->SetValue(m_flags[n]);
+    }
+}
+
+void CDatabaseDlg::ShowError(const wxString& strMessage) {
+    wxMessageBox(strMessage, kCaption, wxOK | wxICON_ERROR, this);
+}
+
+void CDatabaseDlg::UseFixedWidth(bool bFixed) {
+    m_pFixedWidth->SetValue(bFixed);
+    const wxFont font =
+        bFixed ? wxFont(wxFontInfo(GetFont().GetPointSize()).Family(wxFONTFAMILY_TELETYPE))
+               : wxNullFont;
+    for (wxTextCtrl* text : {m_pField1, m_pField2}) {
+        text->SetFont(font.IsOk() ? font : GetFont());
+    }
+}
+
+// ---- listing and loading ----
+
+void CDatabaseDlg::OnKind(wxCommandEvent& event) {
+    for (int n = 0; n < kKindCount; ++n) {
+        if (event.GetEventObject() == m_kinds[n]) {
+            ChooseKind(n);
+        }
+    }
+}
+
+void CDatabaseDlg::ChooseKind(int nTypeFilter) {
+    m_kinds[nTypeFilter]->SetValue(true);
+    m_nTypeFilter = nTypeFilter;
+    if (nTypeFilter == kKindChords) {
+        UseFixedWidth(true);
+    }
+    LoadItemList();
+}
+
+void CDatabaseDlg::LoadItemList() {
+    std::vector<CListedItem> items;
+    try {
+        items = m_pDoc->ListItems(m_nTypeFilter);
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
+    }
+    m_pList->SetItems(std::move(items));
+    ClearLoadedItem();
+}
+
+void CDatabaseDlg::ClearLoadedItem() {
+    // A box typed into now feeds New; with no item loaded there is nothing
+    // to save into, so Save stays off.
+    m_nItemID = -1;
+    SetBoxTexts({});
+    DisableButtons(kItemButtons);
+}
+
+void CDatabaseDlg::OnSelect(wxListEvent& /*event*/) {
+    ShowSelectedItem();
+}
+
+void CDatabaseDlg::ShowSelectedItem() {
+    const long nIndex = m_pList->GetSelection();
+    if (nIndex < 0) {
+        return;
+    }
+    const int nID = m_pList->GetItems()[static_cast<size_t>(nIndex)].nID;
+    try {
+        if (!m_pDoc->MoveToListedItem(static_cast<int>(nIndex), nID)) {
+            // The items changed underneath the list: show them as they are.
+            LoadItemList();
+            m_pList->SelectQuietly(m_pList->FindItemID(nID));
+            if (m_pList->GetSelection() < 0 ||
+                !m_pDoc->MoveToListedItem(static_cast<int>(m_pList->GetSelection()), nID)) {
+                return;
+            }
+        }
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
+        return;
+    }
+    m_nItemID = nID;
+    SetBoxTexts(m_pDoc->CurrentItemTexts());
+    const int nType = m_pDoc->m_pItemsSet->m_Type;
+    const CItemTextsUsed used = TextsUsedByType(nType);
+    m_pHeading1->Enable(used.bHeading1);
+    m_pField1->Enable(used.bField1);
+    m_pHeading2->Enable(used.bHeading2);
+    m_pField2->Enable(used.bField2);
+    if (m_pDoc->m_pItemsSet->m_Subtype == 3) {
+        UseFixedWidth(true);
+    }
+    m_pFileName->Enable();
+    for (int nId : {ID_DB_PROPERTIES, ID_DB_DELETE, ID_DB_SHOW_SEQ}) {
+        GetButton(nId)->Enable();
+    }
+    // Preview and Printable come with the printing work.
+    GetButton(wxID_CANCEL)->Disable();
+}
+
+void CDatabaseDlg::OnEdited(wxCommandEvent& event) {
+    if (IsItemLoaded()) {
+        GetButton(wxID_CANCEL)->Enable();
+    }
+    event.Skip();
+}
+
+bool CDatabaseDlg::MoveToLoadedItem() {
+    const long nIndex = m_pList->FindItemID(m_nItemID);
+    if (nIndex >= 0 && m_pDoc->MoveToListedItem(static_cast<int>(nIndex), m_nItemID)) {
+        return true;
+    }
+    RelistKeepingBoxes();
+    return m_pList->GetSelection() >= 0;
+}
+
+void CDatabaseDlg::RelistKeepingBoxes() {
+    const int nID = m_nItemID;
+    std::vector<CListedItem> items;
+    try {
+        items = m_pDoc->ListItems(m_nTypeFilter);
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
+    }
+    m_pList->SetItems(std::move(items));
+    const long nIndex = m_pList->FindItemID(nID);
+    if (nIndex >= 0) {
+        m_pList->SelectQuietly(nIndex);
+        try {
+            if (m_pDoc->MoveToListedItem(static_cast<int>(nIndex), nID)) {
+                return;
+            }
+        } catch (const CDBException&) {
+        }
+        m_pList->SelectQuietly(-1);
+    }
+    // The item is gone: what was typed stays in the boxes for New.
+    m_nItemID = -1;
+    DisableButtons(kItemButtons);
+}
+
+// ---- writing ----
+
+void CDatabaseDlg::OnCharHook(wxKeyEvent& event) {
+    // With nothing edited there is nothing to ask about: Escape ends the
+    // editor like Done (the close box then ends it too). With edits, Escape
+    // presses Save, which asks first.
+    if (event.GetKeyCode() == WXK_ESCAPE && !GetButton(wxID_CANCEL)->IsEnabled()) {
+        wxCommandEvent done(wxEVT_BUTTON, wxID_OK);
+        OnDone(done);
+        return;
+    }
+    event.Skip();
+}
+
+void CDatabaseDlg::OnSaveOrEscape(wxCommandEvent& /*event*/) {
+    SaveItem();
+}
+
+void CDatabaseDlg::OnDone(wxCommandEvent& /*event*/) {
+    if (Validate() && TransferDataFromWindow()) {
+        EndModal(wxID_OK);
+    }
+}
+
+void CDatabaseDlg::SaveItem() {
+    const CItemsSet& row = *m_pDoc->m_pItemsSet;
+    const bool bOnRow = row.IsOpen() && !row.IsEOF() && !row.IsBOF();
+    if (!Ask(this, "Save edited item as " + (bOnRow ? row.m_Title : wxString()) + "?")) {
+        return;
+    }
+    if (!bOnRow || row.m_ID != m_nItemID) {
+        ShowError(
+            "Sorry - I could not find the correct record to save into. Please re-load the items");
+        return;
+    }
+    if (!Validate() || !TransferDataFromWindow()) {
+        return;
+    }
+    for (int n = 0; n < 4; ++n) {
+        m_flags[n] = m_flagBoxes[n]->GetValue();
+    }
+    try {
+        m_pDoc->SaveCurrentItem(BoxTexts());
+    } catch (const CDBException& e) {
+        // The store refused or the row is gone: the boxes keep what was
+        // typed, the list shows what the store holds.
+        ShowError(e.GetErrorMessage());
+        RelistKeepingBoxes();
+        return;
+    }
+    GetButton(wxID_CANCEL)->Disable();
+}
+
+void CDatabaseDlg::NewItem() {
+    if (!Validate() || !TransferDataFromWindow()) {
+        return;
+    }
+    for (int n = 0; n < 4; ++n) {
+        m_flags[n] = m_flagBoxes[n]->GetValue();
+    }
+    if (!Ask(this, "Save current settings as new " + ItemKindWord(m_nTypeFilter) + "?")) {
+        return;
+    }
+    CItemTitleDlg title(this);
+    if (title.ShowModal() != wxID_OK) {
+        return;
+    }
+    try {
+        m_pDoc->AddNewItem(BoxTexts(), m_nTypeFilter, title.m_strTitle);
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
+        RelistKeepingBoxes();
+        return;
+    }
+    // With no kind chosen the item is listed under "All".
+    if (m_nTypeFilter == kNoKind) {
+        m_nTypeFilter = kKindAll;
+        m_kinds[kKindAll]->SetValue(true);
+    }
+    LoadItemList();
+}
+
+void CDatabaseDlg::DeleteItem() {
+    const long nIndex = m_pList->GetSelection();
+    if (nIndex < 0) {
+        return;
+    }
+    if (!Ask(this, "Delete - are you sure?", wxYES_NO | wxNO_DEFAULT)) {
+        return;
+    }
+    const int nID = m_pList->GetItems()[static_cast<size_t>(nIndex)].nID;
+    try {
+        if (!m_pDoc->MoveToListedItem(static_cast<int>(nIndex), nID)) {
+            // Not where the list says: delete nothing, show what is there.
+            LoadItemList();
+            return;
+        }
+        m_pDoc->DeleteCurrentItem();
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
+        LoadItemList();
+        return;
+    }
+    std::vector<CListedItem> items = m_pList->GetItems();
+    items.erase(items.begin() + nIndex);
+    const long nNext = std::min<long>(nIndex, static_cast<long>(items.size()) - 1);
+    m_pList->SetItems(std::move(items));
+    if (nNext < 0) {
+        ClearLoadedItem();
+        return;
+    }
+    m_pList->SelectQuietly(nNext);
+    ShowSelectedItem();
+}
+
+void CDatabaseDlg::ShowUsage() {
+    if (!IsItemLoaded()) {
+        return;
+    }
+    wxString text;
+    try {
+        text = m_pDoc->FormatItemSequence(m_nItemID);
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
+        return;
+    }
+    wxMessageBox(text, kCaption, wxOK, this);
+}
+
+void CDatabaseDlg::EditProperties() {
+    if (!IsItemLoaded() || !MoveToLoadedItem()) {
+        return;
+    }
+    // RunItemProperties comes with the properties dialog.
+}
+
+// ---- the command ----
+
+void RunItemEditor(CVersiluxDoc& doc, wxWindow* pParent) {
+    doc.ShowListing(CListingKind::Schedule);
+    {
+        CDatabaseDlg dlg(pParent, &doc);
+        dlg.ShowModal();
+    }
+    try {
+        doc.ReturnFromEditor();
+    } catch (const CDBException& e) {
+        wxMessageBox(e.GetErrorMessage(), kCaption, wxOK | wxICON_ERROR, pParent);
+    }
+}

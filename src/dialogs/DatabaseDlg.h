@@ -1,0 +1,140 @@
+// "Database", the item editor: lists the current VPD's items of one kind,
+// loads one into the four text boxes, saves it, makes new items from the
+// boxes, deletes items, and reports where an item has been used. It works
+// on the document's shared item query: list entry n is the query's row n + 1.
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/listctrl.h>
+#include <wx/string.h>
+
+#include <array>
+#include <span>
+#include <vector>
+
+#include "doc/ItemKinds.h"
+#include "doc/ItemLibrary.h"
+
+class CVersiluxDoc;
+class wxButton;
+class wxCheckBox;
+class wxRadioButton;
+class wxTextCtrl;
+
+// The titles of a listed kind, drawn on demand: a list of twenty thousand
+// items opens as fast as one of twenty.
+class CItemListCtrl : public wxListCtrl {
+  public:
+    explicit CItemListCtrl(wxWindow* pParent);
+
+    void SetItems(std::vector<CListedItem> items);
+    const std::vector<CListedItem>& GetItems() const { return m_items; }
+    // The selected entry, or -1.
+    long GetSelection() const;
+    // Selects and shows an entry (-1 clears the selection) without telling
+    // the dialog: the caller loads what it needs.
+    void SelectQuietly(long nIndex);
+    // The entry of the item, or -1.
+    long FindItemID(int nID) const;
+
+  protected:
+    wxString OnGetItemText(long nItem, long nColumn) const override;
+
+  private:
+    std::vector<CListedItem> m_items;
+};
+
+class CDatabaseDlg : public wxDialog {
+  public:
+    static constexpr size_t kMaxHeading = 50;
+    static constexpr size_t kMaxFileName = 100;
+
+    CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc);
+
+    CVersiluxDoc* m_pDoc;
+    wxString m_strHeading1;
+    wxString m_strHeading2;
+    wxString m_strField1;
+    wxString m_strField2;
+    wxString m_strFileName;
+    std::array<bool, 4> m_flags{};
+    int m_nTypeFilter = kNoKind;
+    int m_nItemID = -1;  // the item in the boxes; -1 none
+
+    // What the controls do, callable as the operator's clicks call them.
+    void ChooseKind(int nTypeFilter);
+    void LoadItemList();
+    void ShowSelectedItem();
+    void SaveItem();
+    void NewItem();
+    void DeleteItem();
+    void ShowUsage();
+    void EditProperties();
+
+    bool IsItemLoaded() const { return m_nItemID >= 0; }
+
+    wxRadioButton* GetKindRadio(int nTypeFilter) const { return m_kinds[nTypeFilter]; }
+    CItemListCtrl* GetItemList() const { return m_pList; }
+    wxTextCtrl* GetHeading1Edit() const { return m_pHeading1; }
+    wxTextCtrl* GetField1Edit() const { return m_pField1; }
+    wxTextCtrl* GetHeading2Edit() const { return m_pHeading2; }
+    wxTextCtrl* GetField2Edit() const { return m_pField2; }
+    wxTextCtrl* GetFileNameEdit() const { return m_pFileName; }
+    wxCheckBox* GetFlagBox(int n) const { return m_flagBoxes[n]; }
+    wxCheckBox* GetFixedWidthBox() const { return m_pFixedWidth; }
+    wxButton* GetButton(int nId) const;
+
+  private:
+    wxButton* AddButton(wxSizer* pSizer, int nId, const wxString& strLabel);
+    void DisableButtons(std::span<const int> ids);
+    CItemEditTexts BoxTexts() const;
+    void SetBoxTexts(const CItemEditTexts& texts);
+    // Nothing loaded: the boxes empty, the item's buttons off.
+    void ClearLoadedItem();
+    // After a failed write: the list read again, the loaded item selected
+    // and current again when it is still there, the boxes as typed.
+    void RelistKeepingBoxes();
+    // The shared query on the loaded item again; false (and the list read
+    // again) when it is not where the list says.
+    bool MoveToLoadedItem();
+    void ShowError(const wxString& strMessage);
+    void UseFixedWidth(bool bFixed);
+
+    void OnKind(wxCommandEvent& event);
+    void OnSelect(wxListEvent& event);
+    void OnEdited(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnSaveOrEscape(wxCommandEvent& event);
+    void OnDone(wxCommandEvent& event);
+
+    CItemListCtrl* m_pList = nullptr;
+    wxRadioButton* m_pNoKind = nullptr;  // hidden: checked while no kind is chosen
+    std::array<wxRadioButton*, kKindCount> m_kinds{};
+    wxTextCtrl* m_pHeading1 = nullptr;
+    wxTextCtrl* m_pField1 = nullptr;
+    wxTextCtrl* m_pHeading2 = nullptr;
+    wxTextCtrl* m_pField2 = nullptr;
+    wxTextCtrl* m_pFileName = nullptr;
+    wxTextCtrl* m_pSymbol = nullptr;
+    std::array<wxCheckBox*, 4> m_flagBoxes{};
+    wxCheckBox* m_pFixedWidth = nullptr;
+    std::vector<wxButton*> m_buttons;
+};
+
+// Button ids of the editor (Save carries the cancel id: Escape asks to save).
+enum {
+    ID_DB_PROPERTIES = wxID_HIGHEST + 1,
+    ID_DB_PREVIEW,
+    ID_DB_PRINTABLE,
+    ID_DB_DELETE,
+    ID_DB_SHOW_SEQ,
+    ID_DB_REMOVE_SYM,
+    ID_DB_SYMBOLS,
+    ID_DB_INSERT,
+    ID_DB_PLACE_CHORDS,
+    ID_DB_NEW,
+};
+
+// Show > Database: the editor over the document's items; afterwards the
+// schedule is listed again, its titles read afresh.
+void RunItemEditor(CVersiluxDoc& doc, wxWindow* pParent);
