@@ -12,6 +12,7 @@
 
 #include <limits>
 
+#include "dialogs/ItemPropertiesDlg.h"
 #include "dialogs/ItemTitleDlg.h"
 #include "dialogs/MaxLengthValidator.h"
 #include "doc/VersiluxDoc.h"
@@ -510,10 +511,9 @@ void CDatabaseDlg::DeleteItem() {
         LoadItemList();
         return;
     }
-    std::vector<CListedItem> items = m_pList->GetItems();
-    items.erase(items.begin() + nIndex);
-    const long nNext = std::min<long>(nIndex, static_cast<long>(items.size()) - 1);
-    m_pList->SetItems(std::move(items));
+    // The list is read again with the query, so entry and row still match.
+    LoadItemList();
+    const long nNext = std::min<long>(nIndex, m_pList->GetItemCount() - 1);
     if (nNext < 0) {
         ClearLoadedItem();
         return;
@@ -540,7 +540,11 @@ void CDatabaseDlg::EditProperties() {
     if (!IsItemLoaded() || !MoveToLoadedItem()) {
         return;
     }
-    // RunItemProperties comes with the properties dialog.
+    if (RunItemProperties(*m_pDoc, this)) {
+        // Title, kind or VPD may have changed: the list is read again and
+        // the item must be chosen again.
+        LoadItemList();
+    }
 }
 
 // ---- the command ----

@@ -54,7 +54,7 @@ bool CVersiluxDoc::MoveToListedItem(int nIndex, int nItemID) {
         return false;
     }
     items.SetAbsolutePosition(nIndex + 1);
-    return !items.IsEOF() && !items.IsBOF() && items.m_ID == nItemID;
+    return !items.IsEOF() && !items.IsBOF() && !items.IsDeleted() && items.m_ID == nItemID;
 }
 
 CItemEditTexts CVersiluxDoc::CurrentItemTexts() const {

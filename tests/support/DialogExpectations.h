@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "dialogs/CopyScheduleDlg.h"
+#include "dialogs/DatabaseDlg.h"
 #include "dialogs/GotoItemDlg.h"
 #include "dialogs/ItemPropertiesDlg.h"
 #include "dialogs/ItemTitleDlg.h"
@@ -43,6 +44,7 @@ inline int PressOK(wxDialog& dlg) {
 
 VERSILUX_EXPECT_DIALOG(CSelectScheduleDlg);
 VERSILUX_EXPECT_DIALOG(CItemTitleDlg);
+VERSILUX_EXPECT_DIALOG(CDatabaseDlg);
 VERSILUX_EXPECT_DIALOG(CScheduleNameDlg);
 VERSILUX_EXPECT_DIALOG(CCopyScheduleDlg);
 VERSILUX_EXPECT_DIALOG(CGotoItemDlg);
@@ -64,6 +66,30 @@ class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessage
 
   private:
     wxString* m_pText;
+};
+
+// A question, answered with wxID_YES or wxID_NO; its text and style are kept
+// when asked for.
+class AnswerMessageBox : public wxExpectModalBase<wxMessageDialog, AnswerMessageBox> {
+  public:
+    explicit AnswerMessageBox(int nAnswer, wxString* pText = nullptr, long* pStyle = nullptr)
+        : m_nAnswer(nAnswer), m_pText(pText), m_pStyle(pStyle) {}
+
+  protected:
+    int OnInvoked(wxMessageDialog* dlg) const override {
+        if (m_pText != nullptr) {
+            *m_pText = dlg->GetMessage();
+        }
+        if (m_pStyle != nullptr) {
+            *m_pStyle = dlg->GetMessageDialogStyle();
+        }
+        return m_nAnswer;
+    }
+
+  private:
+    int m_nAnswer;
+    wxString* m_pText;
+    long* m_pStyle;
 };
 
 // The show's menus: the button with this choice is pressed (0: Escape).
