@@ -40,6 +40,7 @@ class CMainFrame : public wxDocParentFrame {
     void OnAbout(wxCommandEvent& event);
     void OnShowSelectSchedule(wxCommandEvent& event);
     void OnToolsScreen(wxCommandEvent& event);
+    void OnToolsCopy(wxCommandEvent& event);
     void OnToolsSearch(wxCommandEvent& event);
     void OnViewToolbar(wxCommandEvent& event);
     void OnViewStatusBar(wxCommandEvent& event);
