@@ -12,6 +12,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppIcon.h"
+#include "dialogs/CopyItemsDlg.h"
 #include "dialogs/DatabaseDlg.h"
 #include "dialogs/PhraseSearchCommand.h"
 #include "dialogs/ScreenPositionDlg.h"
@@ -58,7 +59,6 @@ const int kNotYetAvailable[] = {
     ID_SHOW_SCHEDULE,
     ID_TOOLS_VPD_SELECTER,
     ID_TOOLS_VPD_MANAGER,
-    ID_TOOLS_COPY,
     ID_TOOLS_CONFIGURATION,
     ID_TOOLS_UPGRADE,
     ID_NEXT_PANE,
@@ -97,6 +97,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_MENU(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnShowSelectSchedule)
     EVT_MENU(ID_SHOW_DATABASE, CMainFrame::OnShowDatabase)
     EVT_MENU(ID_TOOLS_SCREEN, CMainFrame::OnToolsScreen)
+    EVT_MENU(ID_TOOLS_COPY, CMainFrame::OnToolsCopy)
     EVT_MENU(ID_TOOLS_SEARCH, CMainFrame::OnToolsSearch)
     EVT_MENU(ID_VIEW_TOOLBAR, CMainFrame::OnViewToolbar)
     EVT_MENU(ID_VIEW_STATUS_BAR, CMainFrame::OnViewStatusBar)
@@ -106,6 +107,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_UPDATE_UI(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_SHOW_DATABASE, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SCREEN, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_TOOLS_COPY, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SEARCH, CMainFrame::OnUpdateAvailable)
 wxEND_EVENT_TABLE()
     // clang-format on
@@ -375,6 +377,12 @@ void CMainFrame::OnShowDatabase(wxCommandEvent& /*event*/) {
 void CMainFrame::OnToolsScreen(wxCommandEvent& /*event*/) {
     if (CVersiluxDoc* doc = GetDocument()) {
         RunScreenPosition(*doc, this);
+    }
+}
+
+void CMainFrame::OnToolsCopy(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunCopyItems(*doc, this);
     }
 }
 

@@ -41,6 +41,7 @@ class CMainFrame : public wxDocParentFrame {
     void OnShowSelectSchedule(wxCommandEvent& event);
     void OnShowDatabase(wxCommandEvent& event);
     void OnToolsScreen(wxCommandEvent& event);
+    void OnToolsCopy(wxCommandEvent& event);
     void OnToolsSearch(wxCommandEvent& event);
     void OnViewToolbar(wxCommandEvent& event);
     void OnViewStatusBar(wxCommandEvent& event);

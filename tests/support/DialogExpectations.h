@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "dialogs/CopyItemsDlg.h"
 #include "dialogs/CopyScheduleDlg.h"
 #include "dialogs/DatabaseDlg.h"
 #include "dialogs/GotoItemDlg.h"
@@ -52,6 +53,7 @@ VERSILUX_EXPECT_DIALOG(CPhraseSearchDlg);
 VERSILUX_EXPECT_DIALOG(CPrintTransposeDlg);
 VERSILUX_EXPECT_DIALOG(CScreenPositionDlg);
 VERSILUX_EXPECT_DIALOG(CItemPropertiesDlg);
+VERSILUX_EXPECT_DIALOG(CCopyItemsDlg);
 
 // A message box, answered with OK; its text is kept for the test to check.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
