@@ -34,12 +34,16 @@ std::vector<CListedItem> CVersiluxDoc::ListItems(int nTypeFilter) {
     CItemsSet& items = *m_pItemsSet;
     items.m_strFilter = ItemKindFilter(nTypeFilter, m_nVPD);
     items.m_strSort = kItemListSort;
-    RequeryOrOpen(items);
+    // The query with every text runs when an item is first moved to: the
+    // driver reads its whole result at once, which for a large library
+    // would double the time the list takes to appear.
+    m_strListedFilter = items.m_strFilter;
+    m_bItemsSetListed = false;
     m_bShowSearch = false;
 
     CItemTitlesSet titles(&m_database);
-    titles.m_strFilter = items.m_strFilter;
-    titles.m_strSort = items.m_strSort;
+    titles.m_strFilter = m_strListedFilter;
+    titles.m_strSort = kItemListSort;
     titles.Open();
     std::vector<CListedItem> listed;
     for (; !titles.IsEOF(); titles.MoveNext()) {
@@ -50,8 +54,17 @@ std::vector<CListedItem> CVersiluxDoc::ListItems(int nTypeFilter) {
 
 bool CVersiluxDoc::MoveToListedItem(int nIndex, int nItemID) {
     CItemsSet& items = *m_pItemsSet;
-    if (nIndex < 0 || !items.IsOpen()) {
+    if (nIndex < 0) {
         return false;
+    }
+    // Read again when it has not run since the list was made, or something
+    // else has pointed the shared query elsewhere meanwhile.
+    if (!m_bItemsSetListed || !items.IsOpen() || items.m_strFilter != m_strListedFilter ||
+        items.m_strSort != kItemListSort) {
+        items.m_strFilter = m_strListedFilter;
+        items.m_strSort = kItemListSort;
+        RequeryOrOpen(items);
+        m_bItemsSetListed = true;
     }
     items.SetAbsolutePosition(nIndex + 1);
     return !items.IsEOF() && !items.IsBOF() && !items.IsDeleted() && items.m_ID == nItemID;

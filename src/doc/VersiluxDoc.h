@@ -130,9 +130,10 @@ class CVersiluxDoc : public wxDocument {
 
     // ---- the item library (ItemLibrary.cpp) ----
     // Sets m_pItemsSet to one kind of the current VPD's items (the kind
-    // radios' numbers) in title order and runs it; returns each row's ID and
-    // title in that same order, read without the items' texts. The n-th entry
-    // is row n + 1 of m_pItemsSet. Ends a search listing.
+    // radios' numbers) in title order; returns each row's ID and title in
+    // that same order, read without the items' texts. The n-th entry is row
+    // n + 1 of m_pItemsSet once MoveToListedItem has run it. Ends a search
+    // listing.
     std::vector<CListedItem> ListItems(int nTypeFilter);
     // Moves m_pItemsSet to the n-th listed row (0-based). False, with the set
     // wherever it got to, when that row is not item nID: the list is stale.
@@ -272,6 +273,10 @@ class CVersiluxDoc : public wxDocument {
     void ChooseDefaultVPD();
     // Positions m_pLookupSet on the item; false when no item has the ID.
     bool FindLookupItem(int nID);
+    // The filter of the last item list, and whether m_pItemsSet has run with
+    // it since (it runs when an item is first moved to).
+    wxString m_strListedFilter;
+    bool m_bItemsSetListed = false;
     // "\n%s : %d" per VPD in name order: the item's uses in its schedules.
     wxString FormatTotalUsage(int nItemID);
 

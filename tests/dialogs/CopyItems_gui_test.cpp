@@ -282,33 +282,43 @@ TEST_F(CopyItemsTest, WithNoVPDToCopyIntoCopyStaysOff) {
     EXPECT_EQ(Count("1"), 16);
 }
 
-TEST_F(CopyItemsTest, AListTheSharedQueryNoLongerMatchesIsListedAgainAndNothingIsCopied) {
-    auto disturb = [this] {
+TEST_F(CopyItemsTest, ASharedQueryPointedElsewhereIsReadAgainAndTheRightItemCopied) {
+    Run([&](CCopyItemsDlg& dlg) {
+        ClickKind(dlg, kSongs);
+        Select(dlg, 0);
         // Another user of the shared query leaves it in another order.
         CItemsSet& items = *shell.Doc().m_pItemsSet;
         items.m_strSort = "Title DESC";
         items.Requery();
+        dlg.GetAsEdit()->ChangeValue("Abide copy");
+        Click(dlg.GetCopyButton());
+        return wxID_OK;
+    });
+    EXPECT_EQ(Text("SELECT Field1 FROM items WHERE Title='Abide copy'"),
+              Text("SELECT Field1 FROM items WHERE Title='Abide with Me' AND Subtype=1"));
+}
+
+TEST_F(CopyItemsTest, AListTheLibraryNoLongerMatchesIsListedAgainAndNothingIsCopied) {
+    // A song added underneath the open list, and the shared query read again.
+    auto disturb = [this] {
+        shell.Source().Exec(
+            "INSERT INTO items (Title, Field1, Type, Subtype, VPD) VALUES ('A first', 'x', 3, 1, "
+            "1)");
+        shell.Doc().m_pItemsSet->Requery();
     };
     Run([&](CCopyItemsDlg& dlg) {
         ClickKind(dlg, kSongs);
-        disturb();
-        Select(dlg, 0);
-        EXPECT_EQ(Entries(dlg.GetItemList()), kSongTitles);
-        EXPECT_EQ(dlg.GetItemList()->GetSelection(), wxNOT_FOUND);
-        EXPECT_EQ(dlg.GetAsEdit()->GetValue(), "");
-        EXPECT_FALSE(CopyEnabled(dlg));
-
         Select(dlg, 0);
         EXPECT_EQ(dlg.GetAsEdit()->GetValue(), "Abide with Me");
         disturb();
         wxString text;
         wxTEST_DIALOG(Click(dlg.GetCopyButton()), ExpectMessageBox(&text));
         EXPECT_EQ(text, "The list of items has changed. Please choose the item again.");
-        EXPECT_EQ(Entries(dlg.GetItemList()), kSongTitles);
+        EXPECT_EQ(Entries(dlg.GetItemList()), wxString("A first|") + kSongTitles);
         EXPECT_FALSE(CopyEnabled(dlg));
         return wxID_OK;
     });
-    EXPECT_EQ(Count("1"), 16);
+    EXPECT_EQ(Count("1"), 17);
 }
 
 TEST_F(CopyItemsTest, AFailedCopyShowsTheDriversMessageListsAgainAndLeavesNothingPending) {
