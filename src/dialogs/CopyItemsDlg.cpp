@@ -151,6 +151,7 @@ void CCopyItemsDlg::FillVPDList() {
 }
 
 void CCopyItemsDlg::ChooseKind(int nTypeFilter) {
+    m_kinds[nTypeFilter]->SetValue(true);
     m_nTypeFilter = nTypeFilter;
     LoadCopyList();
 }

@@ -2,6 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/display.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 #include <wx/settings.h>
@@ -10,6 +11,7 @@
 #include <wx/textctrl.h>
 #include <wx/wrapsizer.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "dialogs/ItemPropertiesDlg.h"
@@ -203,6 +205,12 @@ CDatabaseDlg::CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc)
     top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT, FromDIP(10));
     top->Add(lower, 0, wxEXPAND | wxALL, FromDIP(10));
     SetSizerAndFit(top);
+    // Songs read better in big boxes: three quarters of the screen, or what
+    // the controls need on a small one.
+    const wxRect area = wxDisplay(this).GetClientArea();
+    SetSize(wxSize(std::min(area.width, std::max(GetSize().x, area.width * 3 / 4)),
+                   std::min(area.height, std::max(GetSize().y, area.height * 3 / 4))));
+    CentreOnScreen();
     SetAffirmativeId(wxID_OK);
     SetEscapeId(wxID_CANCEL);
     SetDefaultItem(GetButton(wxID_OK));
@@ -305,7 +313,7 @@ void CDatabaseDlg::ChooseKind(int nTypeFilter) {
     LoadItemList();
 }
 
-void CDatabaseDlg::LoadItemList() {
+void CDatabaseDlg::ReadList() {
     std::vector<CListedItem> items;
     try {
         items = m_pDoc->ListItems(m_nTypeFilter);
@@ -313,6 +321,10 @@ void CDatabaseDlg::LoadItemList() {
         ShowError(e.GetErrorMessage());
     }
     m_pList->SetItems(std::move(items));
+}
+
+void CDatabaseDlg::LoadItemList() {
+    ReadList();
     ClearLoadedItem();
 }
 
@@ -385,13 +397,7 @@ bool CDatabaseDlg::MoveToLoadedItem() {
 
 void CDatabaseDlg::RelistKeepingBoxes() {
     const int nID = m_nItemID;
-    std::vector<CListedItem> items;
-    try {
-        items = m_pDoc->ListItems(m_nTypeFilter);
-    } catch (const CDBException& e) {
-        ShowError(e.GetErrorMessage());
-    }
-    m_pList->SetItems(std::move(items));
+    ReadList();
     const long nIndex = m_pList->FindItemID(nID);
     if (nIndex >= 0) {
         m_pList->SelectQuietly(nIndex);

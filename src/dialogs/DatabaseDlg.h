@@ -89,6 +89,9 @@ class CDatabaseDlg : public wxDialog {
     void DisableButtons(std::span<const int> ids);
     CItemEditTexts BoxTexts() const;
     void SetBoxTexts(const CItemEditTexts& texts);
+    // The list read again for the chosen kind; a failure is shown and
+    // leaves it empty.
+    void ReadList();
     // Nothing loaded: the boxes empty, the item's buttons off.
     void ClearLoadedItem();
     // After a failed write: the list read again, the loaded item selected

@@ -8,6 +8,7 @@
 #include <wx/textctrl.h>
 
 #include <memory>
+#include <set>
 
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
@@ -335,6 +336,38 @@ TEST_F(ItemEditorTest, DeleteAsksWithNoAsDefaultAndLoadsTheNeighbour) {
     EXPECT_EQ(ItemCount(), 0);
 }
 
+TEST_F(ItemEditorTest, AfterADeleteFarDownTheListTheLoadedItemIsInView) {
+    for (int n = 0; n < 80; ++n) {
+        m_library.AddItem(wxString::Format("Song %02d", n), 4);
+    }
+    CDatabaseDlg& dlg = Editor();
+    dlg.Show();
+    dlg.ChooseKind(0);
+    Select(79);
+    wxTEST_DIALOG(Click(ID_DB_DELETE), AnswerMessageBox(wxID_YES));
+    CItemListCtrl* list = dlg.GetItemList();
+    ASSERT_EQ(list->GetSelection(), 78);
+    EXPECT_EQ(dlg.GetHeading1Edit()->GetValue(), "H1 Song 78");
+    EXPECT_GT(list->GetCountPerPage(), 0);
+    EXPECT_LE(list->GetTopItem(), 78);
+    EXPECT_GT(list->GetTopItem() + list->GetCountPerPage(), 78);
+}
+
+TEST_F(ItemEditorTest, ChordChartsAreEditedInAFixedWidthFont) {
+    m_library.AddItemIn(1, 3, "Chart", "{G}Amazing {C}grace");
+    CDatabaseDlg& dlg = Editor();
+    EXPECT_FALSE(dlg.GetFixedWidthBox()->GetValue());
+    dlg.ChooseKind(kKindChords);
+    EXPECT_TRUE(dlg.GetFixedWidthBox()->GetValue());
+    EXPECT_TRUE(dlg.GetField1Edit()->GetFont().IsFixedWidth());
+    // The operator may turn it off.
+    dlg.GetFixedWidthBox()->SetValue(false);
+    wxCommandEvent toggle(wxEVT_CHECKBOX, dlg.GetFixedWidthBox()->GetId());
+    toggle.SetEventObject(dlg.GetFixedWidthBox());
+    dlg.GetFixedWidthBox()->ProcessWindowEvent(toggle);
+    EXPECT_FALSE(dlg.GetField2Edit()->GetFont().IsFixedWidth());
+}
+
 TEST_F(ItemEditorTest, ShowSeqNamesTheSchedulesNewestFirstAndTheTotalPerVPD) {
     const long nUsed = m_library.AddItem("Used", 4);
     m_library.AddItem("Unused", 4);
@@ -386,6 +419,28 @@ TEST_F(ItemEditorTest, PropertiesReloadsTheListWithTheNewTitle) {
                   }));
     EXPECT_EQ(ListedTitles(), std::vector<wxString>{"Amazing Grace (my chains)"});
     EXPECT_FALSE(dlg.IsItemLoaded());
+}
+
+TEST_F(ItemEditorTest, EveryControlHasItsOwnMnemonicAndTheEditorFitsASmallScreen) {
+    CDatabaseDlg& dlg = Editor();
+    std::set<wxString> mnemonics;
+    for (wxWindow* child : dlg.GetChildren()) {
+        const wxString label = child->GetLabel();
+        if (label.empty() || label == "Filter:" || !child->IsShown() ||
+            dynamic_cast<wxTextCtrl*>(child) != nullptr) {
+            continue;
+        }
+        if (label == "F1" || label == "F2" || label == "F3" || label == "F4") {
+            continue;  // the flags' captions are the configuration's own texts
+        }
+        const int amp = label.Find('&');
+        ASSERT_NE(amp, wxNOT_FOUND) << label;
+        EXPECT_TRUE(mnemonics.insert(label.Mid(amp + 1, 1).Lower()).second) << label;
+    }
+    EXPECT_EQ(mnemonics.size(), 20u);  // 6 kinds, 12 buttons, File, Fixed width
+    EXPECT_EQ(dlg.GetDefaultItem(), dlg.GetButton(wxID_OK));  // Enter in a box is Done
+    EXPECT_LE(dlg.GetMinSize().GetWidth(), 1366);
+    EXPECT_LE(dlg.GetMinSize().GetHeight(), 700);
 }
 
 // Through the menu on the demo library: the operator's whole round.

@@ -15,6 +15,7 @@
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
 #include "support/DialogExpectations.h"
+#include "support/ListedItems.h"
 #include "support/SmallLibrary.h"
 
 namespace {
@@ -42,17 +43,7 @@ class ItemPropertiesTest : public testing::Test {
         }
         return *m_pDoc;
     }
-    // As the item editor leaves it: the item selected in the list of all kinds.
-    void Load(long nID) {
-        const std::vector<CListedItem> listed = Doc().ListItems(kKindAll);
-        for (size_t i = 0; i < listed.size(); ++i) {
-            if (listed[i].nID == nID) {
-                ASSERT_TRUE(Doc().MoveToListedItem(static_cast<int>(i), listed[i].nID));
-                return;
-            }
-        }
-        FAIL() << "item " << nID << " not listed";
-    }
+    void Load(long nID) { ASSERT_TRUE(LoadListedItem(Doc(), nID)) << "item " << nID; }
     bool IsListed(long nID) {
         const std::vector<CListedItem> listed = Doc().ListItems(kKindAll);
         return std::any_of(listed.begin(), listed.end(),

@@ -8,6 +8,7 @@
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
+#include "support/ListedItems.h"
 #include "support/SmallLibrary.h"
 
 namespace {
@@ -48,16 +49,7 @@ class ItemLibraryTest : public testing::Test {
         }
         return *m_pDoc;
     }
-    void Load(long nID) {
-        const std::vector<CListedItem> listed = Doc().ListItems(kKindAll);
-        for (size_t i = 0; i < listed.size(); ++i) {
-            if (listed[i].nID == nID) {
-                ASSERT_TRUE(Doc().MoveToListedItem(static_cast<int>(i), listed[i].nID));
-                return;
-            }
-        }
-        FAIL() << "item " << nID << " not listed";
-    }
+    void Load(long nID) { ASSERT_TRUE(LoadListedItem(Doc(), nID)) << "item " << nID; }
     wxString Hex(const wxString& strColumn, long nID) {
         return m_library.Source().QueryText(
             wxString::Format("SELECT hex(%s) FROM items WHERE ID=%ld", strColumn, nID));
