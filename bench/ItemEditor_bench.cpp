@@ -2,7 +2,7 @@
 // editor and listing "All" (painted), the list's query alone, loading the
 // last item of the list (its first load reads every item before it), saving
 // one item, and the Copy dialog listing "All".
-#include <benchmark/benchmark.h>
+#include "GuiBenchMain.h"
 
 #include <wx/app.h>
 #include <wx/textctrl.h>
@@ -115,16 +115,5 @@ BENCHMARK(BM_CopyDialogListAll)->Unit(benchmark::kMillisecond)->Iterations(10);
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Real windows: run under xvfb-run (or on a desktop).
-    wxApp::SetInstance(new wxApp);  // wx owns the application object
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "ItemEditor_bench: no display (run it under xvfb-run)\n");
-        return 1;
-    }
-    wxTheApp->CallOnInit();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    wxEntryCleanup();
-    return 0;
+    return RunGuiBenchmarks(argc, argv, "ItemEditor_bench");
 }

@@ -2,7 +2,7 @@
 // window's bitmap (its copy to the window follows at the next paint), at 1920x1080 on the demo
 // schedules: every screen but the menu, over and over. The counters give the
 // median and the worst key over all screens.
-#include <benchmark/benchmark.h>
+#include "GuiBenchMain.h"
 
 #include <wx/app.h>
 #include <wx/stopwatch.h>
@@ -58,16 +58,5 @@ BENCHMARK(BM_ShowKeyEveningChords)->Unit(benchmark::kMillisecond)->Iterations(20
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Real windows: run under xvfb-run (or on a desktop).
-    wxApp::SetInstance(new wxApp);  // wx owns the application object
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "ShowKey_bench: no display (run it under xvfb-run)\n");
-        return 1;
-    }
-    wxTheApp->CallOnInit();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    wxEntryCleanup();
-    return 0;
+    return RunGuiBenchmarks(argc, argv, "ShowKey_bench");
 }

@@ -3,7 +3,7 @@
 // verse fitted from a size far beyond any screen. Counters give
 // the texts measured per screen (asked by the layout, and those that reached
 // the device because they were not remembered).
-#include <benchmark/benchmark.h>
+#include "GuiBenchMain.h"
 
 #include <wx/app.h>
 #include <wx/bitmap.h>
@@ -123,16 +123,5 @@ BENCHMARK(BM_FitFromHugeSize)
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Drawing on a memory bitmap needs the GUI toolkit on a display.
-    wxApp::SetInstance(new wxApp);  // wx owns the application object
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "ShowScreen_bench: no display (run it under xvfb-run)\n");
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Verse().doc.reset();
-    wxEntryCleanup();
-    return 0;
+    return RunGuiBenchmarks(argc, argv, "ShowScreen_bench", [] { Verse().doc.reset(); });
 }

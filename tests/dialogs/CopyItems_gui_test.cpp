@@ -12,6 +12,7 @@
 #include "doc/CommandIds.h"
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
+#include "support/Click.h"
 #include "support/DialogExpectations.h"
 #include "support/ShellFixture.h"
 #include "support/WaitFor.h"
@@ -27,18 +28,6 @@ const char* const kCopiedColumns =
     "Heading1||'|'||Heading2||'|'||Heading2_alt||'|'||Field1||'|'||Field2||'|'||FileName"
     "||'|'||Type||'|'||Subtype||'|'||Background||'|'||Foreground||'|'||Foreground2"
     "||'|'||PreferFlats||'|'||Transpose";
-
-// A click as the operator's: the control's event, then the dialog's update-UI.
-void Click(wxControl* control) {
-    auto* radio = dynamic_cast<wxRadioButton*>(control);
-    if (radio != nullptr) {
-        radio->SetValue(true);
-    }
-    wxCommandEvent click(radio != nullptr ? wxEVT_RADIOBUTTON : wxEVT_BUTTON, control->GetId());
-    click.SetEventObject(control);
-    control->ProcessWindowEvent(click);
-    control->GetParent()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-}
 
 void ClickKind(CCopyItemsDlg& dlg, int nKind) {
     Click(dlg.GetKindButton(nKind));

@@ -12,6 +12,7 @@
 
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
+#include "support/Click.h"
 #include "support/DialogExpectations.h"
 #include "support/ShellFixture.h"
 #include "support/SmallLibrary.h"
@@ -48,9 +49,7 @@ class ItemEditorTest : public testing::Test {
         wxButton* button = Editor().GetButton(nId);
         ASSERT_NE(button, nullptr);
         ASSERT_TRUE(button->IsEnabled()) << button->GetLabel();
-        wxCommandEvent event(wxEVT_BUTTON, nId);
-        event.SetEventObject(button);
-        button->ProcessWindowEvent(event);
+        ::Click(button);
     }
     // Typing into a box: the change event fires as for a keystroke.
     static void Type(wxTextCtrl* pBox, const wxString& strText) { pBox->SetValue(strText); }
@@ -150,10 +149,7 @@ TEST_F(ItemEditorTest, SaveAsksWritesTheEditedLinesAndTheTextGoesBackWhole) {
     EXPECT_FALSE(dlg.GetField1Edit()->GetValue().Contains("\r"));
 
     // A flag changes; the texts go back exactly as stored.
-    dlg.GetFlagBox(0)->SetValue(true);
-    wxCommandEvent flag(wxEVT_CHECKBOX, dlg.GetFlagBox(0)->GetId());
-    flag.SetEventObject(dlg.GetFlagBox(0));
-    dlg.GetFlagBox(0)->ProcessWindowEvent(flag);
+    ::Click(dlg.GetFlagBox(0));
     wxString question;
     wxTEST_DIALOG(Click(wxID_CANCEL), AnswerMessageBox(wxID_YES, &question));
     EXPECT_EQ(question, "Save edited item as Amazing Grace?");
@@ -361,10 +357,7 @@ TEST_F(ItemEditorTest, ChordChartsAreEditedInAFixedWidthFont) {
     EXPECT_TRUE(dlg.GetFixedWidthBox()->GetValue());
     EXPECT_TRUE(dlg.GetField1Edit()->GetFont().IsFixedWidth());
     // The operator may turn it off.
-    dlg.GetFixedWidthBox()->SetValue(false);
-    wxCommandEvent toggle(wxEVT_CHECKBOX, dlg.GetFixedWidthBox()->GetId());
-    toggle.SetEventObject(dlg.GetFixedWidthBox());
-    dlg.GetFixedWidthBox()->ProcessWindowEvent(toggle);
+    ::Click(dlg.GetFixedWidthBox());
     EXPECT_FALSE(dlg.GetField2Edit()->GetFont().IsFixedWidth());
 }
 

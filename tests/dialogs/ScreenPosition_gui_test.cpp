@@ -13,6 +13,7 @@
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
 #include "show/FullScreenWnd.h"
+#include "support/Click.h"
 #include "support/DialogExpectations.h"
 #include "support/ShellFixture.h"
 #include "support/SmallLibrary.h"
@@ -29,18 +30,6 @@ const char* const kOtherColumns =
     "||'|'||Foreground2_Default||'|'||VPD_Default||'|'||Foreground3||'|'||Foreground4"
     "||'|'||Chord_screen||'|'||Bar_screen||'|'||Version||'|'||Flag1||'|'||Flag2||'|'||Flag3"
     "||'|'||Flag4||'|'||Kensington||'|'||TabletMode||'|'||Margin||'|'||[Print Font] FROM config";
-
-// A click as the operator's: the control's event, then the dialog's update-UI.
-void Click(wxControl* control) {
-    auto* radio = dynamic_cast<wxRadioButton*>(control);
-    if (radio != nullptr) {
-        radio->SetValue(true);
-    }
-    wxCommandEvent click(radio != nullptr ? wxEVT_RADIOBUTTON : wxEVT_BUTTON, control->GetId());
-    click.SetEventObject(control);
-    control->ProcessWindowEvent(click);
-    control->GetParent()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-}
 
 void SetBoxes(CScreenPositionDlg& dlg, const char* top, const char* left, const char* bottom,
               const char* right) {

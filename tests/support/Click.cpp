@@ -1,0 +1,22 @@
+#include "support/Click.h"
+
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
+
+void Click(wxControl* pControl) {
+    wxEventType type = wxEVT_BUTTON;
+    if (auto* radio = dynamic_cast<wxRadioButton*>(pControl)) {
+        radio->SetValue(true);
+        type = wxEVT_RADIOBUTTON;
+    } else if (auto* check = dynamic_cast<wxCheckBox*>(pControl)) {
+        check->SetValue(!check->GetValue());
+        type = wxEVT_CHECKBOX;
+    }
+    wxCommandEvent click(type, pControl->GetId());
+    click.SetEventObject(pControl);
+    if (type == wxEVT_CHECKBOX) {
+        click.SetInt(static_cast<wxCheckBox*>(pControl)->GetValue() ? 1 : 0);
+    }
+    pControl->ProcessWindowEvent(click);
+    pControl->GetParent()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+}
