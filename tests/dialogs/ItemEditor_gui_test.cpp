@@ -60,6 +60,13 @@ class ItemEditorTest : public testing::Test {
         }
         return titles;
     }
+    // "Title for Item" answered with the title, as typed and OK'd.
+    static wxExpectModal<CItemTitleDlg> Titled(const wxString& strTitle) {
+        return wxExpectModal<CItemTitleDlg>([strTitle](CItemTitleDlg& title) {
+            title.GetTitleEdit()->ChangeValue(strTitle);
+            return PressOK(title);
+        });
+    }
     long ItemCount() { return Source().QueryNumber("SELECT COUNT(*) FROM items"); }
 
     SmallLibrary m_library;
@@ -228,11 +235,7 @@ TEST_F(ItemEditorTest, NewStoresTheBoxesUnderTheKindWithTheConfiguredDefaults) {
     Select(0);
     Type(dlg.GetField2Edit(), "line one\nline two");
     wxString question;
-    wxTEST_DIALOG(Click(ID_DB_NEW), AnswerMessageBox(wxID_YES, &question),
-                  wxExpectModal<CItemTitleDlg>([](CItemTitleDlg& title) {
-                      title.GetTitleEdit()->ChangeValue("Fresh");
-                      return PressOK(title);
-                  }));
+    wxTEST_DIALOG(Click(ID_DB_NEW), AnswerMessageBox(wxID_YES, &question), Titled("Fresh"));
     EXPECT_EQ(question, "Save current settings as new item?");
     EXPECT_EQ(Source().QueryText(
                   "SELECT Subtype||'|'||Type||'|'||Foreground||'|'||Foreground2||'|'||Background"
@@ -250,11 +253,7 @@ TEST_F(ItemEditorTest, NewStoresTheBoxesUnderTheKindWithTheConfiguredDefaults) {
                   wxExpectModal<CItemTitleDlg>([](CItemTitleDlg&) { return wxID_CANCEL; }));
     EXPECT_EQ(question, "Save current settings as new picture?");
     EXPECT_EQ(ItemCount(), 2);
-    wxTEST_DIALOG(Click(ID_DB_NEW), AnswerMessageBox(wxID_YES),
-                  wxExpectModal<CItemTitleDlg>([](CItemTitleDlg& title) {
-                      title.GetTitleEdit()->ChangeValue("Sunrise");
-                      return PressOK(title);
-                  }));
+    wxTEST_DIALOG(Click(ID_DB_NEW), AnswerMessageBox(wxID_YES), Titled("Sunrise"));
     EXPECT_EQ(Source().QueryText("SELECT Subtype||'|'||Type FROM items WHERE Title='Sunrise'"),
               "4|50");
     EXPECT_EQ(ListedTitles(), std::vector<wxString>{"Sunrise"});
@@ -263,11 +262,7 @@ TEST_F(ItemEditorTest, NewStoresTheBoxesUnderTheKindWithTheConfiguredDefaults) {
 TEST_F(ItemEditorTest, NewBeforeAnyKindAsksForAThingyAndListsItUnderAll) {
     CDatabaseDlg& dlg = Editor();
     wxString question;
-    wxTEST_DIALOG(Click(ID_DB_NEW), AnswerMessageBox(wxID_YES, &question),
-                  wxExpectModal<CItemTitleDlg>([](CItemTitleDlg& title) {
-                      title.GetTitleEdit()->ChangeValue("Thing");
-                      return PressOK(title);
-                  }));
+    wxTEST_DIALOG(Click(ID_DB_NEW), AnswerMessageBox(wxID_YES, &question), Titled("Thing"));
     EXPECT_EQ(question, "Save current settings as new thingy?");
     EXPECT_EQ(Source().QueryText("SELECT Subtype||'|'||Type FROM items WHERE Title='Thing'"),
               "-1|0");
@@ -285,11 +280,7 @@ TEST_F(ItemEditorTest, ARefusedInsertShowsTheDriversMessageAndTheListStaysTrue) 
     Select(0);
     Type(dlg.GetField1Edit(), "typed");
     wxString message;
-    wxTEST_DIALOG(Click(ID_DB_NEW), AnswerMessageBox(wxID_YES),
-                  wxExpectModal<CItemTitleDlg>([](CItemTitleDlg& title) {
-                      title.GetTitleEdit()->ChangeValue("Refused");
-                      return PressOK(title);
-                  }),
+    wxTEST_DIALOG(Click(ID_DB_NEW), AnswerMessageBox(wxID_YES), Titled("Refused"),
                   ExpectMessageBox(&message));
     EXPECT_TRUE(message.Contains("library is read-only")) << message;
     EXPECT_EQ(ListedTitles(), std::vector<wxString>{"Existing"});
