@@ -305,6 +305,11 @@ void CDatabaseDlg::OnKind(wxCommandEvent& event) {
 }
 
 void CDatabaseDlg::ChooseKind(int nTypeFilter) {
+    if (!OfferToSave()) {
+        // The edits stay, and so does the list they belong to.
+        (m_nTypeFilter == kNoKind ? m_pNoKind : m_kinds[m_nTypeFilter])->SetValue(true);
+        return;
+    }
     m_kinds[nTypeFilter]->SetValue(true);
     m_nTypeFilter = nTypeFilter;
     if (nTypeFilter == kKindChords) {
@@ -337,6 +342,13 @@ void CDatabaseDlg::ClearLoadedItem() {
 }
 
 void CDatabaseDlg::OnSelect(wxListEvent& /*event*/) {
+    // Another item would replace the edited texts: they are offered for
+    // saving first, and kept (the old entry selected again) when that fails.
+    const long nLoaded = IsItemLoaded() ? m_pList->FindItemID(m_nItemID) : -1;
+    if (nLoaded >= 0 && nLoaded != m_pList->GetSelection() && !OfferToSave()) {
+        m_pList->SelectQuietly(nLoaded);
+        return;
+    }
     ShowSelectedItem();
 }
 
@@ -388,8 +400,12 @@ void CDatabaseDlg::OnEdited(wxCommandEvent& event) {
 
 bool CDatabaseDlg::MoveToLoadedItem() {
     const long nIndex = m_pList->FindItemID(m_nItemID);
-    if (nIndex >= 0 && m_pDoc->MoveToListedItem(static_cast<int>(nIndex), m_nItemID)) {
-        return true;
+    try {
+        if (nIndex >= 0 && m_pDoc->MoveToListedItem(static_cast<int>(nIndex), m_nItemID)) {
+            return true;
+        }
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
     }
     RelistKeepingBoxes();
     return m_pList->GetSelection() >= 0;
@@ -405,7 +421,8 @@ void CDatabaseDlg::RelistKeepingBoxes() {
             if (m_pDoc->MoveToListedItem(static_cast<int>(nIndex), nID)) {
                 return;
             }
-        } catch (const CDBException&) {
+        } catch (const CDBException& e) {
+            ShowError(e.GetErrorMessage());
         }
         m_pList->SelectQuietly(-1);
     }
@@ -433,24 +450,36 @@ void CDatabaseDlg::OnSaveOrEscape(wxCommandEvent& /*event*/) {
 }
 
 void CDatabaseDlg::OnDone(wxCommandEvent& /*event*/) {
-    if (Validate() && TransferDataFromWindow()) {
-        EndModal(wxID_OK);
+    if (OfferToSave() && Validate() && TransferDataFromWindow()) {
+        EndDialog(wxID_OK);
     }
 }
 
 void CDatabaseDlg::SaveItem() {
+    SaveLoadedItem();
+}
+
+bool CDatabaseDlg::HasUnsavedEdits() const {
+    return GetButton(wxID_CANCEL)->IsEnabled();
+}
+
+bool CDatabaseDlg::OfferToSave() {
+    return !HasUnsavedEdits() || SaveLoadedItem() != SaveOutcome::Failed;
+}
+
+CDatabaseDlg::SaveOutcome CDatabaseDlg::SaveLoadedItem() {
     const CItemsSet& row = *m_pDoc->m_pItemsSet;
     const bool bOnRow = row.IsOpen() && !row.IsEOF() && !row.IsBOF();
     if (!Ask(this, "Save edited item as " + (bOnRow ? row.m_Title : wxString()) + "?")) {
-        return;
+        return SaveOutcome::Declined;
     }
     if (!bOnRow || row.m_ID != m_nItemID) {
         ShowError(
             "Sorry - I could not find the correct record to save into. Please re-load the items");
-        return;
+        return SaveOutcome::Failed;
     }
     if (!Validate() || !TransferDataFromWindow()) {
-        return;
+        return SaveOutcome::Failed;
     }
     for (int n = 0; n < 4; ++n) {
         m_flags[n] = m_flagBoxes[n]->GetValue();
@@ -462,9 +491,10 @@ void CDatabaseDlg::SaveItem() {
         // typed, the list shows what the store holds.
         ShowError(e.GetErrorMessage());
         RelistKeepingBoxes();
-        return;
+        return SaveOutcome::Failed;
     }
     GetButton(wxID_CANCEL)->Disable();
+    return SaveOutcome::Saved;
 }
 
 void CDatabaseDlg::NewItem() {
@@ -543,7 +573,8 @@ void CDatabaseDlg::ShowUsage() {
 }
 
 void CDatabaseDlg::EditProperties() {
-    if (!IsItemLoaded() || !MoveToLoadedItem()) {
+    // The list is read again afterwards, which empties the boxes.
+    if (!IsItemLoaded() || !OfferToSave() || !MoveToLoadedItem()) {
         return;
     }
     if (RunItemProperties(*m_pDoc, this)) {

@@ -72,6 +72,8 @@ class CDatabaseDlg : public wxDialog {
     void EditProperties();
 
     bool IsItemLoaded() const { return m_nItemID >= 0; }
+    // Edits of the loaded item not yet saved (Save is on).
+    bool HasUnsavedEdits() const;
 
     wxRadioButton* GetKindRadio(int nTypeFilter) const { return m_kinds[nTypeFilter]; }
     CItemListCtrl* GetItemList() const { return m_pList; }
@@ -85,6 +87,13 @@ class CDatabaseDlg : public wxDialog {
     wxButton* GetButton(int nId) const;
 
   private:
+    enum class SaveOutcome { Saved, Declined, Failed };
+    // Save's question, and the save on Yes. Failed: the edits are still
+    // only in the boxes.
+    SaveOutcome SaveLoadedItem();
+    // Before something replaces the boxes: edits are offered for saving.
+    // False when they could not be saved (the caller keeps them).
+    bool OfferToSave();
     wxButton* AddButton(wxSizer* pSizer, int nId, const wxString& strLabel);
     void DisableButtons(std::span<const int> ids);
     CItemEditTexts BoxTexts() const;

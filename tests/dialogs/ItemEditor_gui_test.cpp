@@ -391,6 +391,42 @@ TEST_F(ItemEditorTest, EscapeWithUnsavedChangesAsksToSaveAndOnlyDoneCloses) {
     EXPECT_TRUE(dlg.IsShown());
 }
 
+TEST_F(ItemEditorTest, EditsAreOfferedForSavingBeforeAnotherItemOrKindReplacesThem) {
+    const long nFirst = m_library.AddItem("A", 4);
+    m_library.AddItem("B", 4);
+    CDatabaseDlg& dlg = Editor();
+    dlg.ChooseKind(0);
+    Select(0);
+    Type(dlg.GetField1Edit(), "kept");
+    wxString question;
+    wxTEST_DIALOG(Select(1), AnswerMessageBox(wxID_YES, &question));
+    EXPECT_EQ(question, "Save edited item as A?");
+    EXPECT_EQ(Source().QueryText(wxString::Format("SELECT Field1 FROM items WHERE ID=%ld", nFirst)),
+              "kept");
+    EXPECT_EQ(dlg.GetHeading1Edit()->GetValue(), "H1 B");
+
+    // A save that cannot be made keeps the edits and the item they belong to.
+    Type(dlg.GetHeading1Edit(), wxString('h', 51));
+    wxString message;
+    wxTEST_DIALOG(Select(0), AnswerMessageBox(wxID_YES), ExpectMessageBox(&message));
+    EXPECT_EQ(message, "Please enter no more than 50 characters.");
+    EXPECT_EQ(dlg.GetItemList()->GetSelection(), 1);
+    EXPECT_EQ(dlg.GetHeading1Edit()->GetValue(), wxString('h', 51));
+    wxTEST_DIALOG(dlg.ChooseKind(2), AnswerMessageBox(wxID_YES), ExpectMessageBox(&message));
+    EXPECT_TRUE(dlg.GetKindRadio(0)->GetValue());
+    EXPECT_EQ(dlg.GetItemList()->GetItemCount(), 2);
+
+    // No lets them go; Done asks too.
+    wxTEST_DIALOG(dlg.ChooseKind(2), AnswerMessageBox(wxID_NO));
+    EXPECT_TRUE(dlg.GetKindRadio(2)->GetValue());
+    Select(0);
+    Type(dlg.GetField1Edit(), "again");
+    dlg.Show();
+    wxTEST_DIALOG(Click(wxID_OK), AnswerMessageBox(wxID_NO, &question));
+    EXPECT_EQ(question, "Save edited item as A?");
+    EXPECT_FALSE(dlg.IsShown());
+}
+
 TEST_F(ItemEditorTest, PropertiesReloadsTheListWithTheNewTitle) {
     m_library.AddItem("Amazing Grace", 4);
     CDatabaseDlg& dlg = Editor();
