@@ -10,7 +10,6 @@
 
 #include <algorithm>
 
-#include "dialogs/ItemTitleDlg.h"
 #include "dialogs/MaxLengthValidator.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
@@ -54,9 +53,8 @@ CCopyItemsDlg::CCopyItemsDlg(wxWindow* pParent, CVersiluxDoc& doc)
     auto* vpdLabel = new wxStaticText(this, wxID_ANY, "To &VPD");
     m_pVPDs = new wxListBox(this, wxID_ANY, wxDefaultPosition, FromDIP(wxSize(200, 180)));
     auto* asLabel = new wxStaticText(this, wxID_ANY, "&As");
-    m_pAs =
-        new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, FromDIP(wxSize(200, -1)),
-                       wxTE_PROCESS_ENTER, CMaxLengthValidator(&m_strAs, CItemTitleDlg::kMaxTitle));
+    m_pAs = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, FromDIP(wxSize(200, -1)),
+                           wxTE_PROCESS_ENTER, CMaxLengthValidator(&m_strAs, kMaxItemTitle));
     m_pDone = new wxButton(this, wxID_OK, "&Done");
     m_pCopy = new wxButton(this, wxID_ANY, "&Copy");
     m_pCopy->SetDefault();
@@ -144,10 +142,7 @@ void CCopyItemsDlg::FillVPDList() {
     }
     // In the query's name order, so entry n is m_vpds[n] and its real ID.
     m_pVPDs->Append(names);
-    const auto current = std::find_if(m_vpds.begin(), m_vpds.end(), [this](const CChoice& vpd) {
-        return vpd.nID == m_pDoc->m_nVPD;
-    });
-    m_pVPDs->SetSelection(current == m_vpds.end() ? 0 : static_cast<int>(current - m_vpds.begin()));
+    m_pVPDs->SetSelection(std::max(0, IndexOfID(m_vpds, m_pDoc->m_nVPD)));
 }
 
 void CCopyItemsDlg::ChooseKind(int nTypeFilter) {

@@ -9,6 +9,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/valgen.h>
 #include <wx/wrapsizer.h>
 
 #include <algorithm>
@@ -42,59 +43,6 @@ bool Ask(wxWindow* pParent, const wxString& strQuestion, long nStyle = wxYES_NO)
 }
 
 }  // namespace
-
-// ---- the item list ----
-
-CItemListCtrl::CItemListCtrl(wxWindow* pParent)
-    : wxListCtrl(pParent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                 wxLC_REPORT | wxLC_VIRTUAL | wxLC_NO_HEADER | wxLC_SINGLE_SEL | wxBORDER_SUNKEN) {
-    AppendColumn(wxString());
-    // The one column fills the list whatever its width.
-    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
-        SetColumnWidth(0, GetClientSize().x);
-        event.Skip();
-    });
-}
-
-void CItemListCtrl::SetItems(std::vector<CListedItem> items) {
-    SelectQuietly(-1);
-    m_items = std::move(items);
-    SetItemCount(static_cast<long>(m_items.size()));
-    Refresh();
-}
-
-long CItemListCtrl::GetSelection() const {
-    return GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-}
-
-void CItemListCtrl::SelectQuietly(long nIndex) {
-    SetEvtHandlerEnabled(false);
-    const long nOld = GetSelection();
-    if (nOld >= 0 && nOld != nIndex) {
-        SetItemState(nOld, 0, wxLIST_STATE_SELECTED);
-    }
-    if (nIndex >= 0 && nIndex < GetItemCount()) {
-        SetItemState(nIndex, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                     wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-        EnsureVisible(nIndex);
-    }
-    SetEvtHandlerEnabled(true);
-}
-
-long CItemListCtrl::FindItemID(int nID) const {
-    for (size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i].nID == nID) {
-            return static_cast<long>(i);
-        }
-    }
-    return -1;
-}
-
-wxString CItemListCtrl::OnGetItemText(long nItem, long /*nColumn*/) const {
-    return nItem >= 0 && nItem < static_cast<long>(m_items.size())
-               ? m_items[static_cast<size_t>(nItem)].strTitle
-               : wxString();
-}
 
 // ---- the editor ----
 
@@ -181,7 +129,8 @@ CDatabaseDlg::CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc)
     const wxString captions[4] = {m_pDoc->GetFlagCaption1(), m_pDoc->GetFlagCaption2(),
                                   m_pDoc->GetFlagCaption3(), m_pDoc->GetFlagCaption4()};
     for (int n = 0; n < 4; ++n) {
-        m_flagBoxes[n] = new wxCheckBox(this, wxID_ANY, AsLabel(captions[n]));
+        m_flagBoxes[n] = new wxCheckBox(this, wxID_ANY, AsLabel(captions[n]), wxDefaultPosition,
+                                        wxDefaultSize, 0, wxGenericValidator(&m_flags[n]));
         m_flagBoxes[n]->Bind(wxEVT_CHECKBOX, &CDatabaseDlg::OnEdited, this);
         lower->Add(m_flagBoxes[n], 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, FromDIP(12));
     }
@@ -275,9 +224,6 @@ void CDatabaseDlg::SetBoxTexts(const CItemEditTexts& texts) {
     m_strFileName = texts.strFileName;
     m_flags = texts.flags;
     TransferDataToWindow();
-    for (int n = 0; n < 4; ++n) {
-        m_flagBoxes[n]->SetValue(m_flags[n]);
-    }
 }
 
 void CDatabaseDlg::ShowError(const wxString& strMessage) {
@@ -359,14 +305,10 @@ void CDatabaseDlg::ShowSelectedItem() {
     }
     const int nID = m_pList->GetItems()[static_cast<size_t>(nIndex)].nID;
     try {
-        if (!m_pDoc->MoveToListedItem(static_cast<int>(nIndex), nID)) {
-            // The items changed underneath the list: show them as they are.
-            LoadItemList();
-            m_pList->SelectQuietly(m_pList->FindItemID(nID));
-            if (m_pList->GetSelection() < 0 ||
-                !m_pDoc->MoveToListedItem(static_cast<int>(m_pList->GetSelection()), nID)) {
-                return;
-            }
+        // The items changed underneath the list: show them as they are.
+        if (!m_pDoc->MoveToListedItem(static_cast<int>(nIndex), nID) && !RelistAt(nID)) {
+            ClearLoadedItem();
+            return;
         }
     } catch (const CDBException& e) {
         ShowError(e.GetErrorMessage());
@@ -411,24 +353,30 @@ bool CDatabaseDlg::MoveToLoadedItem() {
     return m_pList->GetSelection() >= 0;
 }
 
-void CDatabaseDlg::RelistKeepingBoxes() {
-    const int nID = m_nItemID;
+bool CDatabaseDlg::RelistAt(int nID) {
     ReadList();
     const long nIndex = m_pList->FindItemID(nID);
-    if (nIndex >= 0) {
-        m_pList->SelectQuietly(nIndex);
-        try {
-            if (m_pDoc->MoveToListedItem(static_cast<int>(nIndex), nID)) {
-                return;
-            }
-        } catch (const CDBException& e) {
-            ShowError(e.GetErrorMessage());
-        }
-        m_pList->SelectQuietly(-1);
+    if (nIndex < 0) {
+        return false;
     }
-    // The item is gone: what was typed stays in the boxes for New.
-    m_nItemID = -1;
-    DisableButtons(kItemButtons);
+    m_pList->SelectQuietly(nIndex);
+    try {
+        if (m_pDoc->MoveToListedItem(static_cast<int>(nIndex), nID)) {
+            return true;
+        }
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
+    }
+    m_pList->SelectQuietly(-1);
+    return false;
+}
+
+void CDatabaseDlg::RelistKeepingBoxes() {
+    if (!RelistAt(m_nItemID)) {
+        // The item is gone: what was typed stays in the boxes for New.
+        m_nItemID = -1;
+        DisableButtons(kItemButtons);
+    }
 }
 
 // ---- writing ----
@@ -437,7 +385,7 @@ void CDatabaseDlg::OnCharHook(wxKeyEvent& event) {
     // With nothing edited there is nothing to ask about: Escape ends the
     // editor like Done (the close box then ends it too). With edits, Escape
     // presses Save, which asks first.
-    if (event.GetKeyCode() == WXK_ESCAPE && !GetButton(wxID_CANCEL)->IsEnabled()) {
+    if (event.GetKeyCode() == WXK_ESCAPE && !HasUnsavedEdits()) {
         wxCommandEvent done(wxEVT_BUTTON, wxID_OK);
         OnDone(done);
         return;
@@ -481,9 +429,6 @@ CDatabaseDlg::SaveOutcome CDatabaseDlg::SaveLoadedItem() {
     if (!Validate() || !TransferDataFromWindow()) {
         return SaveOutcome::Failed;
     }
-    for (int n = 0; n < 4; ++n) {
-        m_flags[n] = m_flagBoxes[n]->GetValue();
-    }
     try {
         m_pDoc->SaveCurrentItem(BoxTexts());
     } catch (const CDBException& e) {
@@ -500,9 +445,6 @@ CDatabaseDlg::SaveOutcome CDatabaseDlg::SaveLoadedItem() {
 void CDatabaseDlg::NewItem() {
     if (!Validate() || !TransferDataFromWindow()) {
         return;
-    }
-    for (int n = 0; n < 4; ++n) {
-        m_flags[n] = m_flagBoxes[n]->GetValue();
     }
     if (!Ask(this, "Save current settings as new " + ItemKindWord(m_nTypeFilter) + "?")) {
         return;

@@ -5,13 +5,13 @@
 #pragma once
 
 #include <wx/dialog.h>
-#include <wx/listctrl.h>
 #include <wx/string.h>
 
 #include <array>
 #include <span>
 #include <vector>
 
+#include "dialogs/ItemListCtrl.h"
 #include "doc/ItemKinds.h"
 #include "doc/ItemLibrary.h"
 
@@ -20,29 +20,6 @@ class wxButton;
 class wxCheckBox;
 class wxRadioButton;
 class wxTextCtrl;
-
-// The titles of a listed kind, drawn on demand: a list of twenty thousand
-// items opens as fast as one of twenty.
-class CItemListCtrl : public wxListCtrl {
-  public:
-    explicit CItemListCtrl(wxWindow* pParent);
-
-    void SetItems(std::vector<CListedItem> items);
-    const std::vector<CListedItem>& GetItems() const { return m_items; }
-    // The selected entry, or -1.
-    long GetSelection() const;
-    // Selects and shows an entry (-1 clears the selection) without telling
-    // the dialog: the caller loads what it needs.
-    void SelectQuietly(long nIndex);
-    // The entry of the item, or -1.
-    long FindItemID(int nID) const;
-
-  protected:
-    wxString OnGetItemText(long nItem, long nColumn) const override;
-
-  private:
-    std::vector<CListedItem> m_items;
-};
 
 class CDatabaseDlg : public wxDialog {
   public:
@@ -103,6 +80,9 @@ class CDatabaseDlg : public wxDialog {
     void ReadList();
     // Nothing loaded: the boxes empty, the item's buttons off.
     void ClearLoadedItem();
+    // The list read again with the item selected and the shared query on
+    // it; false when it is no longer listed there.
+    bool RelistAt(int nID);
     // After a failed write: the list read again, the loaded item selected
     // and current again when it is still there, the boxes as typed.
     void RelistKeepingBoxes();

@@ -20,16 +20,6 @@
 
 namespace {
 
-// The entry standing for the row nID, or wxNOT_FOUND when no entry does.
-int EntryOf(const std::vector<CChoice>& choices, int nID) {
-    for (size_t i = 0; i < choices.size(); ++i) {
-        if (choices[i].nID == nID) {
-            return static_cast<int>(i);
-        }
-    }
-    return wxNOT_FOUND;
-}
-
 // The row ID of the list's chosen entry, or nNone when none is chosen.
 int ChosenID(const wxChoice* list, const std::vector<CChoice>& choices, int nNone) {
     const int n = list->GetSelection();
@@ -135,16 +125,16 @@ bool CItemPropertiesDlg::TransferDataToWindow() {
     }
     // A stored value without an entry (a colour that is gone, a kind or type
     // the lists do not name) shows as no choice, and no choice keeps it.
-    m_pForeground->SetSelection(EntryOf(m_colours, m_props.nForeground));
-    m_pBackground->SetSelection(EntryOf(m_colours, m_props.nBackground));
-    m_pForeground2->SetSelection(EntryOf(m_colours, m_props.nForeground2));
+    m_pForeground->SetSelection(IndexOfID(m_colours, m_props.nForeground));
+    m_pBackground->SetSelection(IndexOfID(m_colours, m_props.nBackground));
+    m_pForeground2->SetSelection(IndexOfID(m_colours, m_props.nForeground2));
     const int nKinds = static_cast<int>(m_pKind->GetCount());
     m_pKind->SetSelection(m_props.nSubtype >= 0 && m_props.nSubtype < nKinds ? m_props.nSubtype
                                                                              : wxNOT_FOUND);
     const int nTypes = static_cast<int>(m_pLayout->GetCount());
     m_pLayout->SetSelection(m_props.nType >= 1 && m_props.nType <= nTypes ? m_props.nType - 1
                                                                           : wxNOT_FOUND);
-    m_pVPD->SetSelection(EntryOf(m_vpds, m_props.nVPD));
+    m_pVPD->SetSelection(IndexOfID(m_vpds, m_props.nVPD));
     m_pPreferFlats->SetValue(m_props.bPreferFlats);
     return true;
 }

@@ -19,7 +19,7 @@ class CItemPropertiesDlg : public wxDialog {
     // lists stand for the rows' IDs, whatever order or gaps those have.
     CItemPropertiesDlg(wxWindow* pParent, std::vector<CChoice> colours, std::vector<CChoice> vpds);
 
-    static constexpr size_t kMaxTitle = 100;
+    static constexpr size_t kMaxTitle = kMaxItemTitle;
     static constexpr int kMaxTranspose = 12;
     static constexpr int kMaxBPM = 999;
 

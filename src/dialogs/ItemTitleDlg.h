@@ -5,11 +5,13 @@
 #include <wx/dialog.h>
 #include <wx/string.h>
 
+#include "doc/ItemLibrary.h"
+
 class wxTextCtrl;
 
 class CItemTitleDlg : public wxDialog {
   public:
-    static constexpr size_t kMaxTitle = 100;
+    static constexpr size_t kMaxTitle = kMaxItemTitle;
 
     explicit CItemTitleDlg(wxWindow* pParent);
 

@@ -36,9 +36,10 @@ std::vector<CListedItem> CVersiluxDoc::ListItems(int nTypeFilter) {
     items.m_strSort = kItemListSort;
     // The query with every text runs when an item is first moved to: the
     // driver reads its whole result at once, which for a large library
-    // would double the time the list takes to appear.
+    // would double the time the list takes to appear. Closed until then, so
+    // no row of the old result passes for one of the list.
+    items.Close();
     m_strListedFilter = items.m_strFilter;
-    m_bItemsSetListed = false;
     m_bShowSearch = false;
 
     CItemTitlesSet titles(&m_database);
@@ -57,14 +58,13 @@ bool CVersiluxDoc::MoveToListedItem(int nIndex, int nItemID) {
     if (nIndex < 0) {
         return false;
     }
-    // Read again when it has not run since the list was made, or something
-    // else has pointed the shared query elsewhere meanwhile.
-    if (!m_bItemsSetListed || !items.IsOpen() || items.m_strFilter != m_strListedFilter ||
+    // Run when it has not since the list was made, or something else has
+    // pointed the shared query elsewhere meanwhile.
+    if (!items.IsOpen() || items.m_strFilter != m_strListedFilter ||
         items.m_strSort != kItemListSort) {
         items.m_strFilter = m_strListedFilter;
         items.m_strSort = kItemListSort;
         RequeryOrOpen(items);
-        m_bItemsSetListed = true;
     }
     items.SetAbsolutePosition(nIndex + 1);
     return !items.IsEOF() && !items.IsBOF() && !items.IsDeleted() && items.m_ID == nItemID;

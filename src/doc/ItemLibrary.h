@@ -4,6 +4,11 @@
 
 #include <wx/string.h>
 #include <array>
+#include <cstddef>
+#include <vector>
+
+// The longest title an item may have.
+constexpr size_t kMaxItemTitle = 100;
 
 // One entry of an editor's item list.
 struct CListedItem {
@@ -49,3 +54,15 @@ struct CChoice {
     int nID = 0;
     wxString strName;
 };
+
+// The position of the entry that stands for row nID (a listed item, a
+// choice), or -1 when none does.
+template <typename Entry>
+int IndexOfID(const std::vector<Entry>& entries, int nID) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].nID == nID) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}

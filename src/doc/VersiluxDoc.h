@@ -273,10 +273,9 @@ class CVersiluxDoc : public wxDocument {
     void ChooseDefaultVPD();
     // Positions m_pLookupSet on the item; false when no item has the ID.
     bool FindLookupItem(int nID);
-    // The filter of the last item list, and whether m_pItemsSet has run with
-    // it since (it runs when an item is first moved to).
+    // The filter of the last item list; m_pItemsSet runs with it when an
+    // item is first moved to.
     wxString m_strListedFilter;
-    bool m_bItemsSetListed = false;
     // "\n%s : %d" per VPD in name order: the item's uses in its schedules.
     wxString FormatTotalUsage(int nItemID);
 
