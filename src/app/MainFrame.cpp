@@ -15,6 +15,7 @@
 #include "dialogs/CopyItemsDlg.h"
 #include "dialogs/DatabaseDlg.h"
 #include "dialogs/PhraseSearchCommand.h"
+#include "dialogs/ScheduleManagerDlg.h"
 #include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
 #include "doc/CommandIds.h"
@@ -56,7 +57,6 @@ const int kNotYetAvailable[] = {
     ID_FILE_IMPORT_PLAYER,
     wxID_CUT,
     wxID_PASTE,
-    ID_SHOW_SCHEDULE,
     ID_TOOLS_VPD_SELECTER,
     ID_TOOLS_VPD_MANAGER,
     ID_TOOLS_CONFIGURATION,
@@ -96,6 +96,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnShowSelectSchedule)
     EVT_MENU(ID_SHOW_DATABASE, CMainFrame::OnShowDatabase)
+    EVT_MENU(ID_SHOW_SCHEDULE, CMainFrame::OnShowSchedule)
     EVT_MENU(ID_TOOLS_SCREEN, CMainFrame::OnToolsScreen)
     EVT_MENU(ID_TOOLS_COPY, CMainFrame::OnToolsCopy)
     EVT_MENU(ID_TOOLS_SEARCH, CMainFrame::OnToolsSearch)
@@ -106,6 +107,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_UPDATE_UI(ID_VIEW_STATUS_BAR, CMainFrame::OnUpdateViewStatusBar)
     EVT_UPDATE_UI(ID_SHOW_SELECT_SCHEDULE, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_SHOW_DATABASE, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_SHOW_SCHEDULE, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SCREEN, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_COPY, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SEARCH, CMainFrame::OnUpdateAvailable)
@@ -371,6 +373,12 @@ void CMainFrame::OnToolsSearch(wxCommandEvent& /*event*/) {
 void CMainFrame::OnShowDatabase(wxCommandEvent& /*event*/) {
     if (CVersiluxDoc* doc = GetDocument()) {
         RunItemEditor(*doc, this);
+    }
+}
+
+void CMainFrame::OnShowSchedule(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunScheduleManager(*doc, this);
     }
 }
 

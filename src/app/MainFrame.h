@@ -40,6 +40,7 @@ class CMainFrame : public wxDocParentFrame {
     void OnAbout(wxCommandEvent& event);
     void OnShowSelectSchedule(wxCommandEvent& event);
     void OnShowDatabase(wxCommandEvent& event);
+    void OnShowSchedule(wxCommandEvent& event);
     void OnToolsScreen(wxCommandEvent& event);
     void OnToolsCopy(wxCommandEvent& event);
     void OnToolsSearch(wxCommandEvent& event);

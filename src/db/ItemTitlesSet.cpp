@@ -3,7 +3,7 @@
 #include "db/DataSourceName.h"
 
 CItemTitlesSet::CItemTitlesSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
-    m_nFields = 2;
+    m_nFields = 3;
     m_nDefaultType = snapshot;
 }
 
@@ -19,4 +19,5 @@ void CItemTitlesSet::DoFieldExchange(CFieldExchange* pFX) {
     pFX->SetFieldType(CFieldExchange::outputColumn);
     RFX_Long(pFX, "[ID]", m_ID);
     RFX_Text(pFX, "[Title]", m_Title);
+    RFX_Int(pFX, "[Transpose]", m_Transpose);
 }

@@ -1,5 +1,5 @@
-// The ID and title of items, and nothing else: what a list of item titles
-// needs, without fetching any item's texts. Read-only.
+// The ID, title and own transposition of items, and nothing else: what a
+// list of item titles needs, without fetching any item's texts. Read-only.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,7 @@ class CItemTitlesSet : public CRecordset {
 
     std::int32_t m_ID = 0;
     wxString m_Title;
+    int m_Transpose = 0;
 
     wxString GetDefaultConnect() override;
     wxString GetDefaultSQL() override;

@@ -17,17 +17,6 @@ wxString FromEditBox(const wxString& strBox, const wxString& strStored) {
     return strBox == ItemToEditText(strStored) ? strStored : EditToItemText(strBox);
 }
 
-// Runs a write on the set; a failure leaves no edit pending.
-template <typename Write>
-auto Writing(CRecordset& set, Write write) {
-    try {
-        return write();
-    } catch (...) {
-        set.CancelUpdate();
-        throw;
-    }
-}
-
 }  // namespace
 
 std::vector<CListedItem> CVersiluxDoc::ListItems(int nTypeFilter) {
@@ -42,13 +31,17 @@ std::vector<CListedItem> CVersiluxDoc::ListItems(int nTypeFilter) {
     m_strListedFilter = items.m_strFilter;
     m_bShowSearch = false;
 
+    return ReadItemTitles(m_strListedFilter);
+}
+
+std::vector<CListedItem> CVersiluxDoc::ReadItemTitles(const wxString& strFilter) {
     CItemTitlesSet titles(&m_database);
-    titles.m_strFilter = m_strListedFilter;
+    titles.m_strFilter = strFilter;
     titles.m_strSort = kItemListSort;
     titles.Open();
     std::vector<CListedItem> listed;
     for (; !titles.IsEOF(); titles.MoveNext()) {
-        listed.push_back({titles.m_ID, titles.m_Title});
+        listed.push_back({titles.m_ID, titles.m_Title, titles.m_Transpose});
     }
     return listed;
 }

@@ -14,6 +14,7 @@ constexpr size_t kMaxItemTitle = 100;
 struct CListedItem {
     int nID = 0;
     wxString strTitle;
+    int nTranspose = 0;  // the item's own
 };
 
 // The item editor's boxes. Texts are as edit boxes hold them: lines end in

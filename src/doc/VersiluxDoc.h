@@ -21,6 +21,7 @@
 #include "doc/ColourValue.h"
 #include "doc/ItemLibrary.h"
 #include "doc/PhraseSearch.h"
+#include "doc/ScheduleLibrary.h"
 #include "odbc/Database.h"
 
 // The data source holds no row where one is needed to start (VPD, config).
@@ -170,6 +171,28 @@ class CVersiluxDoc : public wxDocument {
     // total per VPD.
     wxString FormatItemSequence(int nItemID);
 
+    // ---- composing schedules (ScheduleLibrary.cpp) ----
+    // The current VPD's schedules in name order (ties by ID): the rows of
+    // m_pScheduleSet as it is then filtered and sorted.
+    std::vector<CChoice> ListSchedules();
+    // A schedule's rows in running order, each with its own transposition
+    // and its item's title; an item that is gone shows as "**unknown**".
+    std::vector<CScheduleEntry> ReadScheduleEntries(int nScheduleID);
+    // One kind (the kind radios' numbers) of a VPD's items, in title order,
+    // each with its own transposition. Read without the items' texts.
+    std::vector<CListedItem> ListAvailableItems(int nTypeFilter, int nVPD);
+    // Replaces a schedule's rows by the entries, in list order, in one
+    // transaction: a failure leaves the old rows. Throws CDBException.
+    void SaveScheduleEntries(int nScheduleID, const std::vector<CScheduleEntry>& entries);
+    // Adds a schedule of the current VPD holding the entries, in one
+    // transaction. Returns its ID. Throws CDBException, with nothing added.
+    int AddSchedule(const wxString& strName, const std::vector<CScheduleEntry>& entries);
+    // Gives a schedule a new name; false when no schedule has the ID.
+    bool RenameSchedule(int nScheduleID, const wxString& strName);
+    // Deletes a schedule (its rows are left); false when no schedule has
+    // the ID.
+    bool DeleteSchedule(int nScheduleID);
+
     // Points the schedule-row set at one schedule's rows in running order.
     void OpenScheduleRows(int nScheduleID);
     // After an editor: the schedule-row set back on the current schedule and
@@ -273,6 +296,14 @@ class CVersiluxDoc : public wxDocument {
     void ChooseDefaultVPD();
     // Positions m_pLookupSet on the item; false when no item has the ID.
     bool FindLookupItem(int nID);
+    // The titles (with IDs and own transpositions) of the items a filter
+    // selects, in the item lists' order.
+    std::vector<CListedItem> ReadItemTitles(const wxString& strFilter);
+    // Writes the entries as the schedule's rows; the caller holds the
+    // transaction.
+    void InsertScheduleRows(int nScheduleID, const std::vector<CScheduleEntry>& entries);
+    // Positions m_pScheduleSet on the schedule; false when none has the ID.
+    bool FindSchedule(int nScheduleID);
     // The filter of the last item list; m_pItemsSet runs with it when an
     // item is first moved to.
     wxString m_strListedFilter;

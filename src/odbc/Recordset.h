@@ -121,3 +121,15 @@ class CRecordset {
 // Runs the set's query with its current filter and sort: Requery when the
 // set is open, else Open.
 void RequeryOrOpen(CRecordset& set);
+
+// Runs a write (AddNew or Edit, then Update) on the set; a failure leaves no
+// edit pending, so the members read as the row was.
+template <typename Write>
+auto Writing(CRecordset& set, Write write) {
+    try {
+        return write();
+    } catch (...) {
+        set.CancelUpdate();
+        throw;
+    }
+}

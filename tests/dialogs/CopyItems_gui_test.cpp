@@ -35,13 +35,7 @@ void ClickKind(CCopyItemsDlg& dlg, int nKind) {
 
 // A click on an entry of the item list.
 void Select(CCopyItemsDlg& dlg, int nIndex) {
-    wxListBox* list = dlg.GetItemList();
-    list->SetSelection(nIndex);
-    wxCommandEvent select(wxEVT_LISTBOX, list->GetId());
-    select.SetEventObject(list);
-    select.SetInt(nIndex);
-    list->ProcessWindowEvent(select);
-    dlg.UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    ChooseEntry(dlg.GetItemList(), nIndex);
 }
 
 // Enter in the "As" box.

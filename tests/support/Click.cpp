@@ -1,6 +1,8 @@
 #include "support/Click.h"
 
 #include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/listbox.h>
 #include <wx/radiobut.h>
 
 void Click(wxControl* pControl) {
@@ -19,4 +21,15 @@ void Click(wxControl* pControl) {
     }
     pControl->ProcessWindowEvent(click);
     pControl->GetParent()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+}
+
+void ChooseEntry(wxControlWithItems* pList, int nIndex) {
+    pList->SetSelection(nIndex);
+    const wxEventType type =
+        dynamic_cast<wxChoice*>(pList) != nullptr ? wxEVT_CHOICE : wxEVT_LISTBOX;
+    wxCommandEvent choose(type, pList->GetId());
+    choose.SetEventObject(pList);
+    choose.SetInt(nIndex);
+    pList->ProcessWindowEvent(choose);
+    pList->GetParent()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
 }

@@ -5,3 +5,9 @@
 class wxControl;
 
 void Click(wxControl* pControl);
+
+class wxControlWithItems;
+
+// A click on an entry of a list box or drop-down list: the selection, its
+// event, then the dialog's update-UI handlers.
+void ChooseEntry(wxControlWithItems* pList, int nIndex);

@@ -16,6 +16,7 @@
 #include "dialogs/ItemTitleDlg.h"
 #include "dialogs/PhraseSearchDlg.h"
 #include "dialogs/PrintTransposeDlg.h"
+#include "dialogs/ScheduleManagerDlg.h"
 #include "dialogs/ScheduleNameDlg.h"
 #include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
@@ -54,6 +55,7 @@ VERSILUX_EXPECT_DIALOG(CPrintTransposeDlg);
 VERSILUX_EXPECT_DIALOG(CScreenPositionDlg);
 VERSILUX_EXPECT_DIALOG(CItemPropertiesDlg);
 VERSILUX_EXPECT_DIALOG(CCopyItemsDlg);
+VERSILUX_EXPECT_DIALOG(CScheduleManagerDlg);
 
 // A message box, answered with OK; its text is kept for the test to check.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {

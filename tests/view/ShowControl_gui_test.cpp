@@ -347,8 +347,8 @@ TEST_F(ShowTest, CommandsThatWouldDisturbAShowAreOffWhileItRuns) {
     ASSERT_TRUE(shell.GoAndWaitForFirstScreen());
     EXPECT_FALSE(shell.IsEnabled(ID_SHOW_GO));
     EXPECT_TRUE(shell.IsEnabled(ID_SHOW_STOP));
-    for (int id : {ID_SHOW_SELECT_SCHEDULE, ID_SHOW_DATABASE, ID_TOOLS_SCREEN, ID_TOOLS_COPY,
-                   ID_TOOLS_SEARCH}) {
+    for (int id : {ID_SHOW_SELECT_SCHEDULE, ID_SHOW_DATABASE, ID_SHOW_SCHEDULE, ID_TOOLS_SCREEN,
+                   ID_TOOLS_COPY, ID_TOOLS_SEARCH}) {
         EXPECT_FALSE(shell.IsEnabled(id)) << id;
     }
     shell.Command(ID_SHOW_STOP);
