@@ -18,6 +18,8 @@
 #include "dialogs/ScheduleManagerDlg.h"
 #include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
+#include "dialogs/SelectVPDDlg.h"
+#include "dialogs/VPDManagerDlg.h"
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
 
@@ -57,8 +59,6 @@ const int kNotYetAvailable[] = {
     ID_FILE_IMPORT_PLAYER,
     wxID_CUT,
     wxID_PASTE,
-    ID_TOOLS_VPD_SELECTER,
-    ID_TOOLS_VPD_MANAGER,
     ID_TOOLS_CONFIGURATION,
     ID_TOOLS_UPGRADE,
     ID_NEXT_PANE,
@@ -99,6 +99,8 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_MENU(ID_SHOW_SCHEDULE, CMainFrame::OnShowSchedule)
     EVT_MENU(ID_TOOLS_SCREEN, CMainFrame::OnToolsScreen)
     EVT_MENU(ID_TOOLS_COPY, CMainFrame::OnToolsCopy)
+    EVT_MENU(ID_TOOLS_VPD_SELECTER, CMainFrame::OnToolsVPDSelecter)
+    EVT_MENU(ID_TOOLS_VPD_MANAGER, CMainFrame::OnToolsVPDManager)
     EVT_MENU(ID_TOOLS_SEARCH, CMainFrame::OnToolsSearch)
     EVT_MENU(ID_VIEW_TOOLBAR, CMainFrame::OnViewToolbar)
     EVT_MENU(ID_VIEW_STATUS_BAR, CMainFrame::OnViewStatusBar)
@@ -110,6 +112,8 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_UPDATE_UI(ID_SHOW_SCHEDULE, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SCREEN, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_COPY, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_TOOLS_VPD_SELECTER, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_TOOLS_VPD_MANAGER, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SEARCH, CMainFrame::OnUpdateAvailable)
 wxEND_EVENT_TABLE()
     // clang-format on
@@ -391,6 +395,18 @@ void CMainFrame::OnToolsScreen(wxCommandEvent& /*event*/) {
 void CMainFrame::OnToolsCopy(wxCommandEvent& /*event*/) {
     if (CVersiluxDoc* doc = GetDocument()) {
         RunCopyItems(*doc, this);
+    }
+}
+
+void CMainFrame::OnToolsVPDSelecter(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunVPDSelecter(*doc, this);
+    }
+}
+
+void CMainFrame::OnToolsVPDManager(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunVPDManager(*doc, this);
     }
 }
 

@@ -43,6 +43,8 @@ class CMainFrame : public wxDocParentFrame {
     void OnShowSchedule(wxCommandEvent& event);
     void OnToolsScreen(wxCommandEvent& event);
     void OnToolsCopy(wxCommandEvent& event);
+    void OnToolsVPDSelecter(wxCommandEvent& event);
+    void OnToolsVPDManager(wxCommandEvent& event);
     void OnToolsSearch(wxCommandEvent& event);
     void OnViewToolbar(wxCommandEvent& event);
     void OnViewStatusBar(wxCommandEvent& event);

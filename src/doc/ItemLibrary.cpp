@@ -264,7 +264,8 @@ std::vector<CChoice> CVersiluxDoc::ColourChoices() {
 std::vector<CChoice> CVersiluxDoc::VPDChoices() {
     CVPDSet& vpds = *m_pVPDSet;
     vpds.m_strFilter.clear();
-    vpds.m_strSort = "[Name]";
+    // Repeated names keep the order they were added in.
+    vpds.m_strSort = "[Name], [ID]";
     RequeryOrOpen(vpds);
     std::vector<CChoice> choices;
     for (; !vpds.IsEOF(); vpds.MoveNext()) {

@@ -50,6 +50,15 @@ struct CPropertiesOutcome {
     bool bVPDFound = true;           // false: the VPD was gone and stayed unchanged
 };
 
+// The longest name a VPD may have.
+constexpr size_t kMaxVPDName = 50;
+
+// What still belongs to a VPD: while either count is above 0 it stays.
+struct CVPDUsage {
+    int nItems = 0;
+    int nSchedules = 0;
+};
+
 // A row of a list the operator picks from (a colour, a VPD).
 struct CChoice {
     int nID = 0;

@@ -192,6 +192,24 @@ class CVersiluxDoc : public wxDocument {
     // Deletes a schedule (its rows are left); false when no schedule has
     // the ID.
     bool DeleteSchedule(int nScheduleID);
+    // ---- VPDs (VPDLibrary.cpp) ----
+    // Each VPD is addressed by its ID, never by its place in a list: names
+    // may repeat and IDs may have gaps. Every one reads m_pVPDSet again.
+    // Adds a VPD under the name; a name already used is used again.
+    void AddVPD(const wxString& strName);
+    // Gives VPD nID a new name. Throws CDBException, with nothing pending,
+    // when the store refuses or no VPD has the ID.
+    void RenameVPD(int nID, const wxString& strName);
+    // The items and schedules that belong to VPD nID.
+    CVPDUsage CountVPDUsage(int nID);
+    // The number of VPDs in the table.
+    int CountVPDs();
+    // Deletes VPD nID, whatever still belongs to it. Throws CDBException
+    // when the store refuses or no VPD has the ID.
+    void DeleteVPD(int nID);
+    // Makes VPD nID the current one, under its name as stored now; false,
+    // with the current VPD unchanged, when no VPD has the ID.
+    bool MakeVPDCurrent(int nID);
 
     // Points the schedule-row set at one schedule's rows in running order.
     void OpenScheduleRows(int nScheduleID);
@@ -294,6 +312,8 @@ class CVersiluxDoc : public wxDocument {
     void CountLeastRecentlyUsed();
     void ResolveScreenColours();
     void ChooseDefaultVPD();
+    // Positions m_pVPDSet on VPD nID alone; false when no VPD has the ID.
+    bool FindVPD(int nID);
     // Positions m_pLookupSet on the item; false when no item has the ID.
     bool FindLookupItem(int nID);
     // The titles (with IDs and own transpositions) of the items a filter

@@ -1,0 +1,39 @@
+// What the VPD editors write, without a window: a VPD is reached by its ID
+// alone, and one that has gone is never written again.
+#include <gtest/gtest.h>
+
+#include "doc/VersiluxDoc.h"
+#include "odbc/DBException.h"
+#include "support/SmallLibrary.h"
+
+namespace {
+
+TEST(VPDLibrary, AVPDIsReachedByItsIDAndOneThatIsGoneIsNeitherRenamedDeletedNorMadeCurrent) {
+    SmallLibrary library;
+    library.Exec("DELETE FROM VPD WHERE ID=2");
+    library.Exec("INSERT INTO VPD (ID, Name) VALUES (4, 'Main')");
+    auto table = [&] {
+        return library.Source().QueryText(
+            "SELECT group_concat(ID||'='||Name, '|') FROM (SELECT "
+            "ID, Name FROM VPD ORDER BY ID)");
+    };
+    CVersiluxDoc doc;
+    doc.RenameVPD(4, "Band");
+    doc.RenameVPD(1, "Main");  // the same name: nothing to write, no failure
+    doc.AddVPD("Band");
+    EXPECT_EQ(table(), "1=Main|3=Choir|4=Band|5=Band");
+    doc.DeleteVPD(4);
+    EXPECT_EQ(table(), "1=Main|3=Choir|5=Band");
+    EXPECT_EQ(doc.CountVPDs(), 3);
+
+    EXPECT_THROW(doc.RenameVPD(4, "Back"), CDBException);
+    EXPECT_THROW(doc.DeleteVPD(4), CDBException);
+    EXPECT_FALSE(doc.MakeVPDCurrent(4));
+    EXPECT_EQ(doc.m_nVPD, 1);
+    EXPECT_EQ(table(), "1=Main|3=Choir|5=Band");
+    // The shared set is usable afterwards.
+    ASSERT_TRUE(doc.MakeVPDCurrent(5));
+    EXPECT_EQ(doc.m_strVPDName, "Band");
+}
+
+}  // namespace
