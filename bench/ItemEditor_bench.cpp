@@ -9,10 +9,10 @@
 
 #include <cstdio>
 
+#include "LargeLibrary.h"
 #include "dialogs/CopyItemsDlg.h"
 #include "dialogs/DatabaseDlg.h"
 #include "doc/VersiluxDoc.h"
-#include "support/SmallLibrary.h"
 #include "support/WaitFor.h"
 
 namespace {
@@ -21,15 +21,7 @@ constexpr int kItems = 20000;
 
 class Library {
   public:
-    Library() {
-        // Titles in no particular order; each text is some 1.5 KB of verses.
-        m_library.Exec(wxString::Format(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %d) "
-            "INSERT INTO items (Title, Field1, Type, Subtype, VPD) SELECT printf('Song %%05d', "
-            "(i * 7919) %% %d), replace(hex(zeroblob(25)), '00', 'Amazing {G}grace how sweet "
-            "'||char(13,10)), 4, 1, 1 FROM n",
-            kItems, kItems));
-    }
+    Library() { AddGeneratedItems(m_library, kItems, "1"); }
 
   private:
     SmallLibrary m_library;

@@ -5,9 +5,9 @@
 
 #include <wx/listbox.h>
 
+#include "LargeLibrary.h"
 #include "dialogs/ScheduleManagerDlg.h"
 #include "doc/VersiluxDoc.h"
-#include "support/SmallLibrary.h"
 #include "support/WaitFor.h"
 
 namespace {
@@ -19,13 +19,8 @@ constexpr int kSongs = 2;
 class Library {
   public:
     Library() {
-        // Titles in no particular order; half songs, half chord charts.
-        m_library.Exec(wxString::Format(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %d) "
-            "INSERT INTO items (Title, Field1, Type, Subtype, VPD) SELECT printf('Song %%05d', "
-            "(i * 7919) %% %d), replace(hex(zeroblob(25)), '00', 'Amazing {G}grace how sweet "
-            "'||char(13,10)), 4, i %% 2 * 2 + 1, 1 FROM n",
-            kItems, kItems));
+        // Half songs, half chord charts.
+        AddGeneratedItems(m_library, kItems, "i % 2 * 2 + 1");
         m_library.Exec(wxString::Format(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %d) "
             "INSERT INTO Schedules (Name, VPD) SELECT printf('Sunday %%04d', i), 1 FROM n",

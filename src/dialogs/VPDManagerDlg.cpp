@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <functional>
 #include <optional>
 
 #include "dialogs/MaxLengthValidator.h"
@@ -173,15 +174,22 @@ void CVPDManagerDlg::Reload() {
     UpdateWindowUI(wxUPDATE_UI_RECURSE);
 }
 
+bool CVPDManagerDlg::RunOnStore(const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (const CDBException& e) {
+        ShowError(e.GetErrorMessage());
+        Reload();
+        return false;
+    }
+}
+
 void CVPDManagerDlg::AddVPD() {
     if (!ReadName()) {
         return;
     }
-    try {
-        m_pDoc->AddVPD(m_strName);
-    } catch (const CDBException& e) {
-        ShowError(e.GetErrorMessage());
-        Reload();
+    if (!RunOnStore([&] { m_pDoc->AddVPD(m_strName); })) {
         return;
     }
     FillVPDList();
@@ -202,11 +210,7 @@ void CVPDManagerDlg::EditVPD() {
         return;
     }
     const int nID = LoadedID();
-    try {
-        m_pDoc->RenameVPD(nID, m_strName);
-    } catch (const CDBException& e) {
-        ShowError(e.GetErrorMessage());
-        Reload();
+    if (!RunOnStore([&] { m_pDoc->RenameVPD(nID, m_strName); })) {
         return;
     }
     FillVPDList();
@@ -224,12 +228,10 @@ void CVPDManagerDlg::DeleteVPD() {
     const int nID = LoadedID();
     CVPDUsage usage;
     int nVPDs = 0;
-    try {
-        usage = m_pDoc->CountVPDUsage(nID);
-        nVPDs = m_pDoc->CountVPDs();
-    } catch (const CDBException& e) {
-        ShowError(e.GetErrorMessage());
-        Reload();
+    if (!RunOnStore([&] {
+            usage = m_pDoc->CountVPDUsage(nID);
+            nVPDs = m_pDoc->CountVPDs();
+        })) {
         return;
     }
     if (usage.nItems > 0 || usage.nSchedules > 0) {
@@ -248,11 +250,7 @@ void CVPDManagerDlg::DeleteVPD() {
     if (!Ask(this, "Are you sure you want to delete this VPD?")) {
         return;
     }
-    try {
-        m_pDoc->DeleteVPD(nID);
-    } catch (const CDBException& e) {
-        ShowError(e.GetErrorMessage());
-        Reload();
+    if (!RunOnStore([&] { m_pDoc->DeleteVPD(nID); })) {
         return;
     }
     FillVPDList();

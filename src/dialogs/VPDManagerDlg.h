@@ -3,7 +3,9 @@
 #pragma once
 
 #include <wx/dialog.h>
+
 #include <wx/string.h>
+#include <functional>
 
 #include <vector>
 
@@ -60,6 +62,9 @@ class CVPDManagerDlg : public wxDialog {
     // After a failed write: the list as the store has it, the loaded VPD
     // selected again while it is there, the box as typed.
     void Reload();
+    // Runs work on the store; a failure is shown, the list read again, and
+    // false returned.
+    bool RunOnStore(const std::function<void()>& work);
     void Select(int nIndex);
     void ShowError(const wxString& strMessage);
 

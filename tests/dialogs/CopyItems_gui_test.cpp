@@ -12,6 +12,7 @@
 #include "doc/CommandIds.h"
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
+#include "support/AnsweredMessages.h"
 #include "support/Click.h"
 #include "support/DialogExpectations.h"
 #include "support/ShellFixture.h"
@@ -58,24 +59,6 @@ bool CopyEnabled(CCopyItemsDlg& dlg) {
     dlg.UpdateWindowUI(wxUPDATE_UI_RECURSE);
     return dlg.GetCopyButton()->IsEnabled();
 }
-
-// Any other modal dialog, a message box above all, is counted and answered
-// at once instead of being shown, so a real modal run cannot hang on one.
-class OtherDialogsAnswered : public wxModalDialogHook {
-  public:
-    OtherDialogsAnswered() { Register(); }
-    ~OtherDialogsAnswered() override { Unregister(); }
-    int m_nCount = 0;
-
-  protected:
-    int Enter(wxDialog* dlg) override {
-        if (dynamic_cast<CCopyItemsDlg*>(dlg) != nullptr) {
-            return wxID_NONE;
-        }
-        ++m_nCount;
-        return wxID_OK;
-    }
-};
 
 class CopyItemsTest : public testing::Test {
   protected:
@@ -332,7 +315,7 @@ TEST_F(CopyItemsTest, AFailedCopyShowsTheDriversMessageListsAgainAndLeavesNothin
 TEST_F(CopyItemsTest, KeyedEnterRefusesATitleTooLongAndEscapeClosesLikeDoneRegardless) {
     // A real modal run: the keys go through the toolkit as the operator's do.
     CCopyItemsDlg dlg(&shell.Frame(), shell.Doc());
-    OtherDialogsAnswered others;
+    AnsweredMessages others;
     bool bNoneChecked = false;
     dlg.CallAfter([&] {
         bNoneChecked = true;
@@ -346,7 +329,7 @@ TEST_F(CopyItemsTest, KeyedEnterRefusesATitleTooLongAndEscapeClosesLikeDoneRegar
         wxUIActionSimulator keys;
         if (WaitFor([&] { return dlg.IsActive() && dlg.GetAsEdit()->HasFocus(); })) {
             keys.Char(WXK_RETURN);
-            WaitFor([&] { return others.m_nCount > 0; });
+            WaitFor([&] { return others.m_texts.size() > 0; });
             keys.Char(WXK_ESCAPE);
         }
         if (!WaitFor([&] { return !dlg.IsModal(); })) {
@@ -354,7 +337,7 @@ TEST_F(CopyItemsTest, KeyedEnterRefusesATitleTooLongAndEscapeClosesLikeDoneRegar
         }
     });
     EXPECT_EQ(dlg.ShowModal(), wxID_OK);
-    EXPECT_EQ(others.m_nCount, 1);  // the length message, for Enter only
+    EXPECT_EQ(others.m_texts.size(), 1u);  // the length message, for Enter only
     EXPECT_TRUE(bNoneChecked);
     EXPECT_EQ(Count("1"), 16);
 }

@@ -18,6 +18,7 @@
 #include "app/MainFrame.h"
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
+#include "support/AnsweredMessages.h"
 #include "support/Click.h"
 #include "support/DialogExpectations.h"
 #include "support/ShellFixture.h"
@@ -424,25 +425,6 @@ TEST_F(ScheduleManagerTest, AStoreThatRefusesShowsItsMessageAndTheListsFollowThe
     EXPECT_EQ(m_strStray, "");
 }
 
-// Any other modal dialog is counted and answered at once instead of shown,
-// so a real modal run cannot hang on one.
-class OtherDialogsAnswered : public wxModalDialogHook {
-  public:
-    OtherDialogsAnswered() { Register(); }
-    ~OtherDialogsAnswered() override { Unregister(); }
-    int m_nCount = 0;
-
-  protected:
-    int Enter(wxDialog* dlg) override {
-        if (dynamic_cast<CScheduleManagerDlg*>(dlg) != nullptr) {
-            return wxID_NONE;
-        }
-        ++m_nCount;
-        return wxID_YES;
-    }
-    void Exit(wxDialog*) override {}
-};
-
 TEST(ScheduleManagerCommand, ANewScheduleWithOneSongTransposedPlaysTransposed) {
     ShellFixture shell;
     std::vector<wxString> titles;
@@ -483,7 +465,7 @@ TEST(ScheduleManagerCommand, EnterTakesATranspositionAndEscapeClosesThroughTheTo
     // A real modal run: the keys go through the toolkit as the operator's do.
     ShellFixture shell;
     CScheduleManagerDlg dlg(&shell.Frame(), &shell.Doc());
-    OtherDialogsAnswered others;
+    AnsweredMessages others({}, wxID_YES);
     int nTaken = 0;
     dlg.CallAfter([&] {
         dlg.GetScheduleList()->SetSelection(0);
@@ -504,7 +486,8 @@ TEST(ScheduleManagerCommand, EnterTakesATranspositionAndEscapeClosesThroughTheTo
     });
     EXPECT_EQ(dlg.ShowModal(), wxID_CANCEL);
     EXPECT_EQ(nTaken, -2);
-    EXPECT_EQ(others.m_nCount, 1);  // the unsaved-changes question
+    ASSERT_EQ(others.m_texts.size(), 1u);
+    EXPECT_EQ(others.m_texts[0], kExitQuestion);
 }
 
 }  // namespace

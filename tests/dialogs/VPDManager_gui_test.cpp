@@ -9,13 +9,12 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
-#include <deque>
-
 #include "app/MainFrame.h"
 #include "dialogs/SelectVPDDlg.h"
 #include "dialogs/VPDManagerDlg.h"
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
+#include "support/AnsweredMessages.h"
 #include "support/Click.h"
 #include "support/DialogExpectations.h"
 #include "support/ShellFixture.h"
@@ -269,40 +268,10 @@ TEST_F(VPDManagerTest, ARefusedOrLostWriteShowsTheDriversMessageAndTheListAsTheT
     EXPECT_EQ(m_strStray, "");
 }
 
-// Message boxes during a real modal run: each is answered from the list
-// (wxID_NO once it runs out) and its text kept.
-class AnsweredMessages : public wxModalDialogHook {
-  public:
-    explicit AnsweredMessages(std::deque<int> answers) : m_answers(std::move(answers)) {
-        Register();
-    }
-    ~AnsweredMessages() override { Unregister(); }
-    std::vector<wxString> m_texts;
-
-  protected:
-    int Enter(wxDialog* dlg) override {
-        auto* box = dynamic_cast<wxMessageDialog*>(dlg);
-        if (box == nullptr) {
-            return wxID_NONE;
-        }
-        m_texts.push_back(box->GetMessage());
-        if (m_answers.empty()) {
-            return wxID_NO;
-        }
-        const int nAnswer = m_answers.front();
-        m_answers.pop_front();
-        return nAnswer;
-    }
-    void Exit(wxDialog* /*dlg*/) override {}
-
-  private:
-    std::deque<int> m_answers;
-};
-
 TEST_F(VPDManagerTest, KeyedEnterDoesNothingAndEscapeAsksBeforeUnsavedTypingIsLost) {
     // A real modal run: the keys go through the toolkit as the operator's do.
     CVPDManagerDlg dlg(&shell.Frame(), shell.Doc());
-    AnsweredMessages messages({wxID_NO, wxID_YES});
+    AnsweredMessages messages({wxID_NO, wxID_YES}, wxID_NO);
     bool bStillOpen = false;
     dlg.CallAfter([&] {
         Select(dlg, 1);
