@@ -24,13 +24,34 @@ std::optional<wxString> CheckIntRange(const wxString& strText, int nMin, int nMa
     return wxString::Format("Please enter an integer between %d and %d.", nMin, nMax);
 }
 
+std::optional<wxString> CheckInteger(const wxString& strText) {
+    if (ParseInteger(strText)) {
+        return std::nullopt;
+    }
+    return wxString("Please enter an integer.");
+}
+
 CIntRangeValidator::CIntRangeValidator(int* pValue, int nMin, int nMax)
-    : m_pValue(pValue), m_nMin(nMin), m_nMax(nMax) {}
+    : m_pValue(pValue), m_nMin(nMin), m_nMax(nMax), m_bRanged(true) {}
+
+CIntRangeValidator::CIntRangeValidator(int* pValue)
+    : m_pValue(pValue),
+      m_nMin(std::numeric_limits<int>::min()),
+      m_nMax(std::numeric_limits<int>::max()),
+      m_bRanged(false) {}
 
 // wx copies a validator into each window it is set on (Clone).
 CIntRangeValidator::CIntRangeValidator(const CIntRangeValidator& other)
-    : wxValidator(), m_pValue(other.m_pValue), m_nMin(other.m_nMin), m_nMax(other.m_nMax) {
+    : wxValidator(),
+      m_pValue(other.m_pValue),
+      m_nMin(other.m_nMin),
+      m_nMax(other.m_nMax),
+      m_bRanged(other.m_bRanged) {
     Copy(other);
+}
+
+std::optional<wxString> CIntRangeValidator::Check(const wxString& strText) const {
+    return m_bRanged ? CheckIntRange(strText, m_nMin, m_nMax) : CheckInteger(strText);
 }
 
 bool CIntRangeValidator::Validate(wxWindow* pParent) {
@@ -38,7 +59,7 @@ bool CIntRangeValidator::Validate(wxWindow* pParent) {
     if (edit == nullptr || !edit->IsEnabled()) {
         return true;
     }
-    const std::optional<wxString> message = CheckIntRange(edit->GetValue(), m_nMin, m_nMax);
+    const std::optional<wxString> message = Check(edit->GetValue());
     if (!message) {
         return true;
     }

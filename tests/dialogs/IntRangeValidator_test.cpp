@@ -16,6 +16,15 @@ TEST(IntRangeCheck, AcceptsWholeNumbersInRangeAndNamesTheRangeForAnythingElse) {
     EXPECT_EQ(ParseInteger(" -12 "), -12);
 }
 
+TEST(IntegerCheck, AcceptsAnyWholeNumberAnIntHoldsAndAsksForAnIntegerOtherwise) {
+    for (const char* text : {"0", "-5", " 900 ", "2147483647", "-2147483648"}) {
+        EXPECT_FALSE(CheckInteger(text).has_value()) << text;
+    }
+    for (const char* text : {"", " ", "abc", "12.5", "1e3", "2147483648"}) {
+        EXPECT_EQ(CheckInteger(text).value_or(""), "Please enter an integer.") << text;
+    }
+}
+
 TEST(MaxCharsCheck, CountsCharactersNotBytes) {
     EXPECT_FALSE(CheckMaxChars(wxString('x', 50), 50).has_value());
     EXPECT_FALSE(CheckMaxChars("", 0).has_value());
