@@ -7,8 +7,7 @@
 -- them into CR LF, the line end the edit boxes deliver.
 -- @DATA@ is replaced by the shipped data folder before the file is run.
 
--- Colour palette. IDs must run 1, 2, 3 ... without gaps: the colour lists
--- store list position + 1.
+-- Colour palette. The colour lists store the chosen row's ID.
 INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (1, 'Black', 0, 0, 0);
 INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (2, 'White', 255, 255, 255);
 INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (3, 'Yellow', 255, 255, 0);
@@ -26,7 +25,7 @@ INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (14, 'Light Yellow', 255
 INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (15, 'Purple', 128, 0, 128);
 INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (16, 'Dark Green', 0, 100, 0);
 
--- Partitions. Like colours, VPD IDs are expected to run 1, 2, 3 ...
+-- Partitions.
 INSERT INTO VPD (ID, Name) VALUES (1, 'Main');
 INSERT INTO VPD (ID, Name) VALUES (2, 'Youth');
 

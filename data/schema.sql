@@ -85,8 +85,8 @@ CREATE TABLE config (
     Flag4 TEXT NOT NULL DEFAULT ''
 );
 
--- Read only for the program; IDs must run 1, 2, 3 ... without gaps because
--- the colour lists store list position + 1.
+-- Read only for the program. The colour lists show the rows in ID order and
+-- store the chosen row's ID, so IDs may have gaps.
 CREATE TABLE Colours (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
     Name TEXT NOT NULL DEFAULT '',

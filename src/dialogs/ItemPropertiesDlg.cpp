@@ -22,8 +22,7 @@ namespace {
 
 // The row ID of the list's chosen entry, or nNone when none is chosen.
 int ChosenID(const wxChoice* list, const std::vector<CChoice>& choices, int nNone) {
-    const int n = list->GetSelection();
-    return n >= 0 && static_cast<size_t>(n) < choices.size() ? choices[n].nID : nNone;
+    return IDAtIndex(choices, list->GetSelection(), nNone);
 }
 
 template <size_t N>

@@ -22,7 +22,7 @@ int ItemKindSubtype(int nTypeFilter) {
 CItemTextsUsed TextsUsedByType(int nType) {
     switch (nType) {
         case 1:
-        case 50:
+        case kPictureType:
             return {true, false, false, false};
         case 3:
         case 7:
@@ -61,4 +61,38 @@ const std::array<wxString, 8>& ScreenTypeNames() {
 const std::array<wxString, 5>& ItemKindNames() {
     static const std::array<wxString, 5> names = {"Title", "Song", "Liturgy", "Chords", "Picture"};
     return names;
+}
+
+namespace {
+
+// Type 8 is the chord sheet's first screen, not a layout to start items with.
+constexpr int kDefaultTypeCount = 7;
+
+int DefaultTypeCount(bool bPictures) {
+    return bPictures ? kDefaultTypeCount + 1 : kDefaultTypeCount;
+}
+
+}  // namespace
+
+std::vector<wxString> DefaultTypeNames(bool bPictures) {
+    std::vector<wxString> names(ScreenTypeNames().begin(),
+                                ScreenTypeNames().begin() + kDefaultTypeCount);
+    if (bPictures) {
+        names.emplace_back("Picture");
+    }
+    return names;
+}
+
+int DefaultTypeIndex(int nType, bool bPictures) {
+    if (nType >= 1 && nType <= kDefaultTypeCount) {
+        return nType - 1;
+    }
+    return bPictures && nType == kPictureType ? kDefaultTypeCount : -1;
+}
+
+int DefaultTypeAt(int nIndex, bool bPictures) {
+    if (nIndex < 0 || nIndex >= DefaultTypeCount(bPictures)) {
+        return 0;
+    }
+    return nIndex < kDefaultTypeCount ? nIndex + 1 : kPictureType;
 }

@@ -5,6 +5,7 @@
 
 #include <wx/string.h>
 #include <array>
+#include <vector>
 
 // The kind radios: 0 All, 1 Titles, 2 Songs, 3 Liturgy, 4 Chords, 5 Pictures;
 // a kind stores Subtype = radio - 1. kNoKind: no radio clicked yet.
@@ -31,7 +32,18 @@ CItemTextsUsed TextsUsedByType(int nType);
 // Whether a screen type is a full screen that can be printed as a sheet.
 bool IsPrintableType(int nType);
 
+// The screen type of a picture, named by no layout.
+constexpr int kPictureType = 50;
+
 // The names of screen types 1 to 8, in type order.
 const std::array<wxString, 8>& ScreenTypeNames();
 // The names of the kinds, Subtype 0 to 4 in order.
 const std::array<wxString, 5>& ItemKindNames();
+
+// The lists of the default screen type of each kind: types 1 to 7 by their
+// names, and for pictures a last entry "Picture" for kPictureType.
+std::vector<wxString> DefaultTypeNames(bool bPictures);
+// The entry of a stored type, or -1 when the list does not offer it.
+int DefaultTypeIndex(int nType, bool bPictures);
+// The type an entry stands for; 0 for no entry.
+int DefaultTypeAt(int nIndex, bool bPictures);

@@ -76,3 +76,11 @@ int IndexOfID(const std::vector<Entry>& entries, int nID) {
     }
     return -1;
 }
+
+// The row ID of the entry at nIndex, or nNone when nIndex names no entry (a
+// list left without a choice).
+template <typename Entry>
+int IDAtIndex(const std::vector<Entry>& entries, int nIndex, int nNone) {
+    return nIndex >= 0 && static_cast<size_t>(nIndex) < entries.size() ? entries[nIndex].nID
+                                                                       : nNone;
+}

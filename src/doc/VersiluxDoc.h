@@ -19,6 +19,7 @@
 #include "db/TempSearchSet.h"
 #include "db/VPDSet.h"
 #include "doc/ColourValue.h"
+#include "doc/ConfigValues.h"
 #include "doc/ItemLibrary.h"
 #include "doc/PhraseSearch.h"
 #include "doc/ScheduleLibrary.h"
@@ -234,6 +235,17 @@ class CVersiluxDoc : public wxDocument {
 
     // Re-reads the copies of the config row (after the settings were saved).
     void ReadConfigCopies();
+
+    // ---- the settings (Configuration.cpp) ----
+    // What the Configuration dialog edits, as the config row holds it.
+    CConfigValues CurrentConfiguration() const;
+    // Writes the values into the config row (only the columns that changed)
+    // and reads the document's copies again. Throws CDBException, with the
+    // row's members and the copies left as they were, when the write fails.
+    void SaveConfiguration(const CConfigValues& values);
+    // The colours and the VPDs in ID order, as the settings' lists offer them.
+    std::vector<CChoice> ColourChoicesByID();
+    std::vector<CChoice> VPDChoicesByID();
     // A colour number as a colour value; fallback when no Colours row has it.
     COLORREF LookupColour(int nColourID, COLORREF crFallback);
 
