@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "dialogs/ConfigurationDlg.h"
 #include "dialogs/CopyItemsDlg.h"
 #include "dialogs/CopyScheduleDlg.h"
 #include "dialogs/DatabaseDlg.h"
@@ -56,6 +57,7 @@ VERSILUX_EXPECT_DIALOG(CScreenPositionDlg);
 VERSILUX_EXPECT_DIALOG(CItemPropertiesDlg);
 VERSILUX_EXPECT_DIALOG(CCopyItemsDlg);
 VERSILUX_EXPECT_DIALOG(CScheduleManagerDlg);
+VERSILUX_EXPECT_DIALOG(CConfigurationDlg);
 
 // A message box, answered with OK; its text is kept for the test to check.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
