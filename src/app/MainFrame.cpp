@@ -12,6 +12,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppIcon.h"
+#include "dialogs/ConfigurationDlg.h"
 #include "dialogs/CopyItemsDlg.h"
 #include "dialogs/DatabaseDlg.h"
 #include "dialogs/PhraseSearchCommand.h"
@@ -59,7 +60,6 @@ const int kNotYetAvailable[] = {
     ID_FILE_IMPORT_PLAYER,
     wxID_CUT,
     wxID_PASTE,
-    ID_TOOLS_CONFIGURATION,
     ID_TOOLS_UPGRADE,
     ID_NEXT_PANE,
     ID_PREV_PANE,
@@ -102,6 +102,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_MENU(ID_TOOLS_VPD_SELECTER, CMainFrame::OnToolsVPDSelecter)
     EVT_MENU(ID_TOOLS_VPD_MANAGER, CMainFrame::OnToolsVPDManager)
     EVT_MENU(ID_TOOLS_SEARCH, CMainFrame::OnToolsSearch)
+    EVT_MENU(ID_TOOLS_CONFIGURATION, CMainFrame::OnToolsConfiguration)
     EVT_MENU(ID_VIEW_TOOLBAR, CMainFrame::OnViewToolbar)
     EVT_MENU(ID_VIEW_STATUS_BAR, CMainFrame::OnViewStatusBar)
     EVT_MENU_RANGE(ID_ACCEL_UNDO, ID_ACCEL_PREV_PANE, CMainFrame::OnAlternateAccelerator)
@@ -115,6 +116,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_UPDATE_UI(ID_TOOLS_VPD_SELECTER, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_VPD_MANAGER, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SEARCH, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_TOOLS_CONFIGURATION, CMainFrame::OnUpdateAvailable)
 wxEND_EVENT_TABLE()
     // clang-format on
 
@@ -407,6 +409,12 @@ void CMainFrame::OnToolsVPDSelecter(wxCommandEvent& /*event*/) {
 void CMainFrame::OnToolsVPDManager(wxCommandEvent& /*event*/) {
     if (CVersiluxDoc* doc = GetDocument()) {
         RunVPDManager(*doc, this);
+    }
+}
+
+void CMainFrame::OnToolsConfiguration(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunConfiguration(*doc, this);
     }
 }
 

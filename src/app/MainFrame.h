@@ -45,6 +45,7 @@ class CMainFrame : public wxDocParentFrame {
     void OnToolsCopy(wxCommandEvent& event);
     void OnToolsVPDSelecter(wxCommandEvent& event);
     void OnToolsVPDManager(wxCommandEvent& event);
+    void OnToolsConfiguration(wxCommandEvent& event);
     void OnToolsSearch(wxCommandEvent& event);
     void OnViewToolbar(wxCommandEvent& event);
     void OnViewStatusBar(wxCommandEvent& event);

@@ -38,6 +38,7 @@ wxBEGIN_EVENT_TABLE(CVersiluxView, wxView)
     EVT_UPDATE_UI(ID_TOOLS_VPD_SELECTER, CVersiluxView::OnUpdateNotDuringShow)
     EVT_UPDATE_UI(ID_TOOLS_VPD_MANAGER, CVersiluxView::OnUpdateNotDuringShow)
     EVT_UPDATE_UI(ID_TOOLS_SEARCH, CVersiluxView::OnUpdateNotDuringShow)
+    EVT_UPDATE_UI(ID_TOOLS_CONFIGURATION, CVersiluxView::OnUpdateNotDuringShow)
     EVT_UPDATE_UI(ID_TOOLS_DEBUG_SHOW_GO, CVersiluxView::OnUpdateNotDuringShow)
 wxEND_EVENT_TABLE()
     // clang-format on

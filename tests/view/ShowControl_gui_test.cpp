@@ -348,7 +348,8 @@ TEST_F(ShowTest, CommandsThatWouldDisturbAShowAreOffWhileItRuns) {
     EXPECT_FALSE(shell.IsEnabled(ID_SHOW_GO));
     EXPECT_TRUE(shell.IsEnabled(ID_SHOW_STOP));
     for (int id : {ID_SHOW_SELECT_SCHEDULE, ID_SHOW_DATABASE, ID_SHOW_SCHEDULE, ID_TOOLS_SCREEN,
-                   ID_TOOLS_COPY, ID_TOOLS_SEARCH, ID_TOOLS_VPD_SELECTER, ID_TOOLS_VPD_MANAGER}) {
+                   ID_TOOLS_COPY, ID_TOOLS_SEARCH, ID_TOOLS_VPD_SELECTER, ID_TOOLS_VPD_MANAGER,
+                   ID_TOOLS_CONFIGURATION}) {
         EXPECT_FALSE(shell.IsEnabled(id)) << id;
     }
     shell.Command(ID_SHOW_STOP);
