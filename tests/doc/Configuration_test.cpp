@@ -1,6 +1,6 @@
-// The settings without a window: the default-type lists, the config row read
-// and written (only what changed, nothing on a refusal), the copies the
-// document keeps of it, and the colour and VPD lists in ID order.
+// The settings without a window: the default-type lists, the config row
+// written (only what changed, nothing on a refusal), the copies the document
+// keeps of it, and the colour and VPD lists in ID order.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -42,14 +42,6 @@ TEST(DefaultTypeLists, OfferTypesOneToSevenAndPicturesAlsoPicture) {
     EXPECT_EQ(DefaultTypeAt(8, true), 0);
 }
 
-TEST(ChoiceIDs, AnEntryGivesItsRowsIDAndNoEntryTheFallback) {
-    const std::vector<CChoice> choices = {{1, "Main"}, {2, "Youth"}, {4, "Fourth"}};
-    EXPECT_EQ(IDAtIndex(choices, 2, 0), 4);
-    EXPECT_EQ(IDAtIndex(choices, -1, 9), 9);
-    EXPECT_EQ(IndexOfID(choices, 4), 2);
-    EXPECT_EQ(IndexOfID(choices, 3), -1);
-}
-
 class ConfigurationTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -86,27 +78,6 @@ class ConfigurationTest : public testing::Test {
 const char* const kUntouched =
     "SELECT Version||'|'||[Full Screen]||'|'||Top||'|'||Left||'|'||Bottom||'|'||Right||'|'||"
     "BlankScreen FROM config";
-
-TEST_F(ConfigurationTest, ReadsWhatTheRowHolds) {
-    const CConfigValues values = Doc().CurrentConfiguration();
-    EXPECT_EQ(values.nMaxFont, 900);
-    EXPECT_EQ(values.nNormalFont, 720);
-    EXPECT_EQ(values.nPrintFont, 100);
-    EXPECT_EQ(values.nMargin, 150);
-    EXPECT_EQ(values.nBackground, 1);
-    EXPECT_EQ(values.nForeground, 2);
-    EXPECT_EQ(values.nForeground2, 3);
-    EXPECT_EQ(values.nForeground3, 4);
-    EXPECT_EQ(values.nForeground4, 3);
-    EXPECT_EQ(values.nChordScreen, 3);
-    EXPECT_EQ(values.nBarScreen, 2);
-    EXPECT_EQ(values.nVPD, 1);
-    EXPECT_EQ(values.defaultTypes, (std::array<int, 5>{0, 0, 0, 0, 50}));
-    EXPECT_TRUE(values.bKensington);
-    EXPECT_FALSE(values.bTabletMode);
-    EXPECT_EQ(values.flagCaptions[0], "F1");
-    EXPECT_EQ(values.flagCaptions[3], "F4");
-}
 
 TEST_F(ConfigurationTest, ASaveWritesOnlyWhatChangedAndTheCopiesFollow) {
     CConfigValues values = Doc().CurrentConfiguration();
