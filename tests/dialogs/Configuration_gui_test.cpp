@@ -16,6 +16,7 @@
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
 #include "support/DialogExpectations.h"
+#include "support/DialogLabels.h"
 #include "support/ShellFixture.h"
 #include "support/SmallLibrary.h"
 
@@ -275,29 +276,10 @@ TEST_F(ConfigurationDlgTest, ARefusedWriteIsReportedAndTheSettingsStayAsStored) 
 TEST(ConfigurationDlg, ReadsInOrderWithADistinctMnemonicOnEveryLabelAndOKAsDefault) {
     Dlg dlg(nullptr, {{1, "Black"}, {2, "White"}}, {{1, "Main"}});
     // Children in creation order, which is the tab order.
-    wxString labels;
-    std::set<wxString> mnemonics = {"o", "c"};  // OK's and Cancel's
-    bool bFocusableAfterEachLabel = true;
-    const wxWindowList& children = dlg.GetChildren();
-    for (auto it = children.begin(); it != children.end(); ++it) {
-        auto* text = dynamic_cast<wxStaticText*>(*it);
-        auto* check = dynamic_cast<wxCheckBox*>(*it);
-        if (text == nullptr && check == nullptr) {
-            continue;
-        }
-        const wxString label = (*it)->GetLabel();
-        labels << wxControl::RemoveMnemonics(label) << "/";
-        const int amp = label.Find('&');
-        EXPECT_NE(amp, wxNOT_FOUND) << label;
-        if (amp != wxNOT_FOUND) {
-            EXPECT_TRUE(mnemonics.insert(label.Mid(amp + 1, 1).Lower()).second) << label;
-        }
-        auto next = std::next(it);
-        bFocusableAfterEachLabel =
-            bFocusableAfterEachLabel &&
-            (check != nullptr || (next != children.end() && (*next)->AcceptsFocusFromKeyboard()));
-    }
-    EXPECT_EQ(labels,
+    const CDialogLabels labels = ReadDialogLabels(dlg, {"o", "c"});  // OK's and Cancel's
+    EXPECT_TRUE(labels.unmarked.empty()) << labels.unmarked.front();
+    EXPECT_TRUE(labels.repeated.empty()) << labels.repeated.front();
+    EXPECT_EQ(labels.strLabels,
               "Maximum Font Size/Normal Font Size/Foreground Colour 1/Foreground Colour 2/"
               "Foreground Colour 3/Foreground Colour 4/Background Colour/Screen chord Colour/"
               "Screen barline Colour/Default VPD/Title Screen default type/"
@@ -305,7 +287,7 @@ TEST(ConfigurationDlg, ReadsInOrderWithADistinctMnemonicOnEveryLabelAndOKAsDefau
               "Picture Screen default type/Printed chord colour/Printed barline colour/"
               "Printed Font Size/Printed Margin/Kensington mode/Tablet mode/Item Flag 1/"
               "Item Flag 2/Item Flag 3/Item Flag 4/");
-    EXPECT_TRUE(bFocusableAfterEachLabel);
+    EXPECT_TRUE(labels.bFocusableAfterEachLabel);
 
     auto* ok = dynamic_cast<wxButton*>(dlg.FindWindow(wxID_OK));
     ASSERT_NE(ok, nullptr);

@@ -15,6 +15,7 @@
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
 #include "support/DialogExpectations.h"
+#include "support/DialogLabels.h"
 #include "support/ListedItems.h"
 #include "support/SmallLibrary.h"
 
@@ -274,32 +275,13 @@ TEST(ItemPropertiesDlg, ReadsInOrderWithADistinctMnemonicOnEveryLabelAndSaveAsDe
     CItemPropertiesDlg dlg(nullptr, {{1, "Black"}, {2, "White"}}, {{1, "Main"}});
     EXPECT_EQ(dlg.GetTitle(), "Properties");
     // Children in creation order, which is the tab order.
-    wxString labels;
-    std::set<wxString> mnemonics = {"s", "c"};  // Save's and Cancel's
-    bool bFocusableAfterEachLabel = true;
-    const wxWindowList& children = dlg.GetChildren();
-    for (auto it = children.begin(); it != children.end(); ++it) {
-        auto* text = dynamic_cast<wxStaticText*>(*it);
-        auto* check = dynamic_cast<wxCheckBox*>(*it);
-        if (text == nullptr && check == nullptr) {
-            continue;
-        }
-        const wxString label = (*it)->GetLabel();
-        labels << wxControl::RemoveMnemonics(label) << "/";
-        const int amp = label.Find('&');
-        EXPECT_NE(amp, wxNOT_FOUND) << label;
-        if (amp != wxNOT_FOUND) {
-            EXPECT_TRUE(mnemonics.insert(label.Mid(amp + 1, 1).Lower()).second) << label;
-        }
-        auto next = std::next(it);
-        bFocusableAfterEachLabel =
-            bFocusableAfterEachLabel &&
-            (check != nullptr || (next != children.end() && (*next)->AcceptsFocusFromKeyboard()));
-    }
-    EXPECT_EQ(labels,
+    const CDialogLabels labels = ReadDialogLabels(dlg, {"s", "c"});  // Save's and Cancel's
+    EXPECT_TRUE(labels.unmarked.empty()) << labels.unmarked.front();
+    EXPECT_TRUE(labels.repeated.empty()) << labels.repeated.front();
+    EXPECT_EQ(labels.strLabels,
               "Name/Colours/on/Alternative/Transpose/Type/Prefer Flats to Sharps/Layout/VPD/"
               "BPM (song start)/");
-    EXPECT_TRUE(bFocusableAfterEachLabel);
+    EXPECT_TRUE(labels.bFocusableAfterEachLabel);
 
     auto* save = dynamic_cast<wxButton*>(dlg.FindWindow(wxID_OK));
     ASSERT_NE(save, nullptr);
