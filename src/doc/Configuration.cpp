@@ -49,7 +49,9 @@ CConfigValues CVersiluxDoc::CurrentConfiguration() const {
 
 void CVersiluxDoc::SaveConfiguration(const CConfigValues& values) {
     CConfigSet& config = *m_pConfigSet;
-    try {
+    // On a failure the members go back to what is stored: the show and the
+    // editors read them.
+    Writing(config, [&] {
         config.Edit();
         config.m_Max_Font = values.nMaxFont;
         config.m_Normal_Font = values.nNormalFont;
@@ -76,12 +78,8 @@ void CVersiluxDoc::SaveConfiguration(const CConfigValues& values) {
         config.m_Flag2 = values.flagCaptions[1];
         config.m_Flag3 = values.flagCaptions[2];
         config.m_Flag4 = values.flagCaptions[3];
-        config.Update();
-    } catch (...) {
-        // The show and the editors read these members: back to what is stored.
-        config.CancelUpdate();
-        throw;
-    }
+        return config.Update();
+    });
     // The key modes and screen colours follow only a row that was written.
     ReadConfigCopies();
 }
