@@ -1,4 +1,5 @@
 #include "dialogs/ConfigurationDlg.h"
+#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -77,9 +78,7 @@ CConfigurationDlg::CConfigurationDlg(wxWindow* pParent, std::vector<CChoice> col
     }
     m_pVPD = addRow(left, "Default &VPD", [&] {
         auto* list = new wxChoice(this, wxID_ANY);
-        for (const CChoice& vpd : m_vpds) {
-            list->Append(vpd.strName);
-        }
+        ShowChoices(list, m_vpds);
         return list;
     });
 
@@ -127,9 +126,7 @@ CConfigurationDlg::CConfigurationDlg(wxWindow* pParent, std::vector<CChoice> col
 
 wxChoice* CConfigurationDlg::MakeColourList() {
     auto* list = new wxChoice(this, wxID_ANY);
-    for (const CChoice& colour : m_colours) {
-        list->Append(colour.strName);
-    }
+    ShowChoices(list, m_colours);
     return list;
 }
 

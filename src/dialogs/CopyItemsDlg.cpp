@@ -1,4 +1,5 @@
 #include "dialogs/CopyItemsDlg.h"
+#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>
@@ -136,12 +137,8 @@ void CCopyItemsDlg::FillVPDList() {
     if (m_vpds.empty()) {
         return;  // nowhere to copy to: Copy stays off
     }
-    wxArrayString names;
-    for (const CChoice& vpd : m_vpds) {
-        names.Add(vpd.strName);
-    }
     // In the query's name order, so entry n is m_vpds[n] and its real ID.
-    m_pVPDs->Append(names);
+    ShowChoices(m_pVPDs, m_vpds);
     m_pVPDs->SetSelection(std::max(0, IndexOfID(m_vpds, m_pDoc->m_nVPD)));
 }
 

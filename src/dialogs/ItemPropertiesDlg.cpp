@@ -1,4 +1,5 @@
 #include "dialogs/ItemPropertiesDlg.h"
+#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -111,9 +112,7 @@ CItemPropertiesDlg::CItemPropertiesDlg(wxWindow* pParent, std::vector<CChoice> c
 
 wxChoice* CItemPropertiesDlg::MakeList(const std::vector<CChoice>& choices) {
     auto* list = new wxChoice(this, wxID_ANY);
-    for (const CChoice& choice : choices) {
-        list->Append(choice.strName);
-    }
+    ShowChoices(list, choices);
     return list;
 }
 

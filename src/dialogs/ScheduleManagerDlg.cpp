@@ -1,4 +1,5 @@
 #include "dialogs/ScheduleManagerDlg.h"
+#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -182,10 +183,7 @@ bool CScheduleManagerDlg::TransferDataToWindow() {
     } catch (const CDBException& e) {
         ShowError(e.GetErrorMessage());
     }
-    m_pVPD->Clear();
-    for (const CChoice& vpd : m_vpds) {
-        m_pVPD->Append(vpd.strName);
-    }
+    ShowChoices(m_pVPD, m_vpds);
     m_pVPD->SetSelection(IndexOfID(m_vpds, m_nListVPD));
     ShowTranspose(kOwnTranspose);
     // Showing 999 is not an edit.
@@ -213,11 +211,7 @@ void CScheduleManagerDlg::RelistSchedules(int nSelectID) {
         m_schedules.clear();
         ShowError(e.GetErrorMessage());
     }
-    wxArrayString names;
-    for (const CChoice& schedule : m_schedules) {
-        names.Add(schedule.strName);
-    }
-    m_pSchedules->Set(names);
+    ShowChoices(m_pSchedules, m_schedules);
     m_nScheduleIndex = IndexOfID(m_schedules, nSelectID);
     if (m_nScheduleIndex >= 0) {
         m_pSchedules->SetSelection(m_nScheduleIndex);

@@ -1,4 +1,5 @@
 #include "dialogs/SelectVPDDlg.h"
+#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>
@@ -44,19 +45,12 @@ bool CSelectVPDDlg::TransferDataToWindow() {
         return false;
     }
     m_vpds.clear();
-    m_pList->Clear();
     try {
         m_vpds = m_pDoc->VPDChoices();
     } catch (const CDBException& e) {
         ShowError(e.GetErrorMessage(), this);
     }
-    wxArrayString names;
-    for (const CChoice& vpd : m_vpds) {
-        names.Add(vpd.strName);
-    }
-    if (!names.empty()) {
-        m_pList->Append(names);
-    }
+    ShowChoices(m_pList, m_vpds);
     return true;
 }
 

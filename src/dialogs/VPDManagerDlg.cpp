@@ -1,4 +1,5 @@
 #include "dialogs/VPDManagerDlg.h"
+#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>
@@ -100,21 +101,13 @@ bool CVPDManagerDlg::TransferDataToWindow() {
 }
 
 void CVPDManagerDlg::FillVPDList() {
-    m_vpds.clear();
-    m_pList->Clear();
     try {
         m_vpds = m_pDoc->VPDChoices();
     } catch (const CDBException& e) {
         m_vpds.clear();
         ShowError(e.GetErrorMessage());
     }
-    wxArrayString names;
-    for (const CChoice& vpd : m_vpds) {
-        names.Add(vpd.strName);
-    }
-    if (!names.empty()) {
-        m_pList->Append(names);
-    }
+    ShowChoices(m_pList, m_vpds);
 }
 
 bool CVPDManagerDlg::IsLoaded() const {
