@@ -43,11 +43,7 @@ class ConfigurationDlgTest : public testing::Test {
             "UPDATE config SET [Full Screen]=1, Top=10, Left=20, Bottom=300, Right=400, "
             "BlankScreen=1, Screen1_default=8, Screen2_default=5, Screen3_default=3, "
             "Screen4_default=7, Screen5_default=50, [Print Font]=110, Margin=200");
-        m_library.Exec("CREATE TABLE writes (n INTEGER)");
-        m_library.Exec("INSERT INTO writes VALUES (0)");
-        m_library.Exec(
-            "CREATE TRIGGER count_writes AFTER UPDATE ON config BEGIN UPDATE writes SET n = n + 1; "
-            "END");
+        m_library.CountWrites("config");
         // A whole-row write would name these columns, whatever their values.
         m_library.Exec(
             "CREATE TRIGGER touch AFTER UPDATE OF Version, [Full Screen], Top, Left, Bottom, "
@@ -61,7 +57,7 @@ class ConfigurationDlgTest : public testing::Test {
         return *m_pDoc;
     }
     std::string Query(const char* sql) { return m_library.Source().QueryText(sql).utf8_string(); }
-    long Writes() { return m_library.Source().QueryNumber("SELECT n FROM writes"); }
+    long Writes() { return m_library.Writes(); }
 
     // Runs the command; a message box nobody expected is caught (not left
     // open) and its text kept in m_strStray.

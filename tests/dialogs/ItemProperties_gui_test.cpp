@@ -31,11 +31,7 @@ class ItemPropertiesTest : public testing::Test {
         // Subtype 1 (song), background 1, foreground 2, alternative 3, VPD 1.
         m_nItem = m_library.AddItem("Amazing Grace", 5);
         // Every write of an items row is counted, so "nothing written" is seen.
-        m_library.Exec("CREATE TABLE writes (n INTEGER)");
-        m_library.Exec("INSERT INTO writes VALUES (0)");
-        m_library.Exec(
-            "CREATE TRIGGER count_writes AFTER UPDATE ON items BEGIN UPDATE writes SET n = n + 1; "
-            "END");
+        m_library.CountWrites("items");
     }
 
     CVersiluxDoc& Doc() {
@@ -60,7 +56,7 @@ class ItemPropertiesTest : public testing::Test {
                 nID))
             .utf8_string();
     }
-    long Writes() { return m_library.Source().QueryNumber("SELECT n FROM writes"); }
+    long Writes() { return m_library.Writes(); }
 
     // Runs Properties on the loaded item; a message box nobody expected is
     // caught (not left open) and its text returned in m_strStray.

@@ -55,11 +55,7 @@ class ConfigurationTest : public testing::Test {
         m_library.Exec(
             "CREATE TRIGGER touch AFTER UPDATE OF Version, [Full Screen], Top, Left, Bottom, "
             "Right, BlankScreen ON config BEGIN UPDATE touched SET n = n + 1; END");
-        m_library.Exec("CREATE TABLE writes (n INTEGER)");
-        m_library.Exec("INSERT INTO writes VALUES (0)");
-        m_library.Exec(
-            "CREATE TRIGGER count_writes AFTER UPDATE ON config BEGIN UPDATE writes SET n = n + 1; "
-            "END");
+        m_library.CountWrites("config");
     }
 
     CVersiluxDoc& Doc() {

@@ -57,3 +57,10 @@ long SmallLibrary::AddSchedule(const wxString& name, const std::vector<long>& it
     }
     return id;
 }
+
+void SmallLibrary::CountWrites(const wxString& table) {
+    Exec("CREATE TABLE writes (n INTEGER)");
+    Exec("INSERT INTO writes VALUES (0)");
+    Exec("CREATE TRIGGER count_writes AFTER UPDATE ON " + table +
+         " BEGIN UPDATE writes SET n = n + 1; END");
+}

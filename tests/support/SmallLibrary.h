@@ -25,6 +25,10 @@ class SmallLibrary {
     // Adds a schedule in the VPD with its rows in this order.
     long AddScheduleIn(int vpd, const wxString& name, const std::vector<long>& items);
     void Exec(const wxString& sql) { m_source.Exec(sql); }
+    // From now on every update of the table's rows is counted, so a test
+    // sees "nothing written": Writes() says how many there were.
+    void CountWrites(const wxString& table);
+    long Writes() { return m_source.QueryNumber("SELECT n FROM writes"); }
 
   private:
     TempDataSource m_source{TempDataSource::Content::Schema};
