@@ -16,6 +16,7 @@
 #include "dialogs/IntRangeValidator.h"
 #include "dialogs/ScheduleNameDlg.h"
 #include "doc/KeyedEntry.h"
+#include "doc/ScheduleSelection.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
 
@@ -550,6 +551,7 @@ void RunScheduleManager(CVersiluxDoc& doc, wxWindow* pParent) {
     CScheduleManagerDlg dlg(pParent, &doc);
     dlg.ShowModal();
     try {
+        FollowEditedSchedules(doc);
         doc.ReturnFromEditor();
     } catch (const CDBException& e) {
         wxMessageBox(e.GetErrorMessage(), kCaption, wxOK | wxICON_ERROR, pParent);

@@ -11,3 +11,6 @@ class CVersiluxDoc;
 void SelectScheduleFromEntry(CVersiluxDoc& doc, const wxString& strSelected);
 // The selection was cancelled: no schedule is current any more.
 void ClearScheduleSelection(CVersiluxDoc& doc);
+// After the schedules were edited: a current schedule that is gone is
+// current no more, and one given a new name is shown under it.
+void FollowEditedSchedules(CVersiluxDoc& doc);

@@ -193,6 +193,8 @@ class CVersiluxDoc : public wxDocument {
     // Deletes a schedule (its rows are left); false when no schedule has
     // the ID.
     bool DeleteSchedule(int nScheduleID);
+    // Positions m_pScheduleSet on the schedule; false when none has the ID.
+    bool FindSchedule(int nScheduleID);
     // ---- VPDs (VPDLibrary.cpp) ----
     // Each VPD is addressed by its ID, never by its place in a list: names
     // may repeat and IDs may have gaps. Every one reads m_pVPDSet again.
@@ -334,8 +336,6 @@ class CVersiluxDoc : public wxDocument {
     // Writes the entries as the schedule's rows; the caller holds the
     // transaction.
     void InsertScheduleRows(int nScheduleID, const std::vector<CScheduleEntry>& entries);
-    // Positions m_pScheduleSet on the schedule; false when none has the ID.
-    bool FindSchedule(int nScheduleID);
     // The filter of the last item list; m_pItemsSet runs with it when an
     // item is first moved to.
     wxString m_strListedFilter;

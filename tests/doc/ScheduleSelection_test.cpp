@@ -45,6 +45,33 @@ TEST(ScheduleSelection, NoSelectionOrCancelLeavesNoSchedule) {
     EXPECT_EQ(doc.m_nScheduleID, 0);
 }
 
+TEST(ScheduleSelection, TheCurrentScheduleFollowsARenameAndIsDroppedWhenDeleted) {
+    SmallLibrary library;
+    const long item = library.AddItem("Hymn", 5);
+    const long schedule = library.AddSchedule("Advent", {item});
+    CVersiluxDoc doc;
+    SelectScheduleFromEntry(doc, MakeKeyedEntry("Advent", schedule));
+    FollowEditedSchedules(doc);
+    EXPECT_EQ(doc.m_strScheduleName, "Advent" + wxString(' ', 101));
+
+    ASSERT_TRUE(doc.RenameSchedule(static_cast<int>(schedule), "Christmas"));
+    FollowEditedSchedules(doc);
+    EXPECT_EQ(doc.m_nScheduleID, schedule);
+    EXPECT_EQ(doc.m_strScheduleName, "Christmas" + wxString(' ', 101));
+    EXPECT_EQ(doc.GetTitle(), doc.m_strScheduleName);
+
+    // Its rows stay behind, so only the selection keeps a show from them.
+    ASSERT_TRUE(doc.DeleteSchedule(static_cast<int>(schedule)));
+    FollowEditedSchedules(doc);
+    EXPECT_EQ(doc.m_nScheduleID, 0);
+    EXPECT_EQ(doc.GetTitle(), "");
+
+    // A player file in use is not a schedule of the table.
+    doc.m_nScheduleID = -1;
+    FollowEditedSchedules(doc);
+    EXPECT_EQ(doc.m_nScheduleID, -1);
+}
+
 class ScheduleClipboardTest : public testing::Test {
   protected:
     void SetUp() override {
