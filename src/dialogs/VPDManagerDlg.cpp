@@ -262,4 +262,9 @@ bool CVPDManagerDlg::ConfirmClose() {
 void RunVPDManager(CVersiluxDoc& doc, wxWindow* pParent) {
     CVPDManagerDlg dlg(pParent, doc);
     dlg.ShowModal();
+    try {
+        doc.FollowEditedVPDs();
+    } catch (const CDBException& e) {
+        wxMessageBox(e.GetErrorMessage(), kCaption, wxOK | wxICON_ERROR, pParent);
+    }
 }

@@ -87,3 +87,17 @@ bool CVersiluxDoc::MakeVPDCurrent(int nID) {
     m_strVPDName = m_pVPDSet->m_Name;
     return true;
 }
+
+void CVersiluxDoc::FollowEditedVPDs() {
+    if (FindVPD(m_nVPD)) {
+        return;
+    }
+    // New items and schedules would otherwise go to a VPD nobody can choose.
+    CVPDSet& vpds = *m_pVPDSet;
+    vpds.m_strFilter.clear();
+    vpds.m_strSort.clear();
+    RequeryOrOpen(vpds);
+    if (!vpds.IsEOF()) {
+        ChooseDefaultVPD();
+    }
+}

@@ -213,6 +213,9 @@ class CVersiluxDoc : public wxDocument {
     // Makes VPD nID the current one, under its name as stored now; false,
     // with the current VPD unchanged, when no VPD has the ID.
     bool MakeVPDCurrent(int nID);
+    // After the VPDs were edited: a current VPD that is gone gives way to the
+    // configured default (or the first); a renamed one keeps the name it had.
+    void FollowEditedVPDs();
 
     // Points the schedule-row set at one schedule's rows in running order.
     void OpenScheduleRows(int nScheduleID);

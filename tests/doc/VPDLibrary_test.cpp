@@ -36,4 +36,23 @@ TEST(VPDLibrary, AVPDIsReachedByItsIDAndOneThatIsGoneIsNeitherRenamedDeletedNorM
     EXPECT_EQ(doc.m_strVPDName, "Band");
 }
 
+TEST(VPDLibrary, ACurrentVPDThatIsDeletedGivesWayToTheDefault) {
+    SmallLibrary library(3);  // the default is "Choir"
+    CVersiluxDoc doc;
+    ASSERT_TRUE(doc.MakeVPDCurrent(2));
+    doc.RenameVPD(2, "Young");
+    doc.FollowEditedVPDs();
+    EXPECT_EQ(doc.m_nVPD, 2);
+    EXPECT_EQ(doc.m_strVPDName, "Youth");  // a new name waits for the selecter
+    doc.DeleteVPD(2);
+    doc.FollowEditedVPDs();
+    EXPECT_EQ(doc.m_nVPD, 3);
+    EXPECT_EQ(doc.m_strVPDName, "Choir");
+    // The default gone too: the first VPD.
+    doc.DeleteVPD(3);
+    doc.FollowEditedVPDs();
+    EXPECT_EQ(doc.m_nVPD, 1);
+    EXPECT_EQ(doc.m_strVPDName, "Main");
+}
+
 }  // namespace
