@@ -1,5 +1,4 @@
 #include "dialogs/ConfigurationDlg.h"
-#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -12,6 +11,7 @@
 
 #include <utility>
 
+#include "dialogs/ChoiceNames.h"
 #include "dialogs/IntRangeValidator.h"
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"

@@ -1,5 +1,4 @@
 #include "dialogs/CopyItemsDlg.h"
-#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>
@@ -11,6 +10,7 @@
 
 #include <algorithm>
 
+#include "dialogs/ChoiceNames.h"
 #include "dialogs/MaxLengthValidator.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"

@@ -1,5 +1,4 @@
 #include "dialogs/ItemPropertiesDlg.h"
-#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -13,6 +12,7 @@
 #include <array>
 #include <utility>
 
+#include "dialogs/ChoiceNames.h"
 #include "dialogs/IntRangeValidator.h"
 #include "dialogs/MaxLengthValidator.h"
 #include "doc/ItemKinds.h"

@@ -1,5 +1,4 @@
 #include "dialogs/ScheduleManagerDlg.h"
-#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -12,6 +11,7 @@
 
 #include <utility>
 
+#include "dialogs/ChoiceNames.h"
 #include "dialogs/CopyScheduleToClipboard.h"
 #include "dialogs/IntRangeValidator.h"
 #include "dialogs/ScheduleNameDlg.h"

@@ -1,11 +1,11 @@
 #include "dialogs/SelectVPDDlg.h"
-#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
+#include "dialogs/ChoiceNames.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
 

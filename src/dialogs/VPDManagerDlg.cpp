@@ -1,5 +1,4 @@
 #include "dialogs/VPDManagerDlg.h"
-#include "dialogs/ChoiceNames.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>
@@ -11,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "dialogs/ChoiceNames.h"
 #include "dialogs/MaxLengthValidator.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
