@@ -1,5 +1,6 @@
 // The settings the Configuration dialog edits: read from and written to the
 // config row, and the lists it picks colours and the default VPD from.
+#include "doc/ChoiceRows.h"
 #include "doc/VersiluxDoc.h"
 
 namespace {
@@ -8,14 +9,8 @@ namespace {
 // lookups on the shared set expect.
 template <typename Set>
 std::vector<CChoice> ChoicesByID(Set& set) {
-    set.m_strFilter.clear();
-    set.m_strSort = "ID";
-    RequeryOrOpen(set);
+    std::vector<CChoice> choices = ReadChoices(set, "ID");
     set.m_strSort.clear();
-    std::vector<CChoice> choices;
-    for (; !set.IsEOF(); set.MoveNext()) {
-        choices.push_back({set.m_ID, set.m_Name});
-    }
     return choices;
 }
 

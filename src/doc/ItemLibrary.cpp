@@ -2,6 +2,7 @@
 // kind, loading and saving the edit boxes, new items, deletion, copies and
 // properties.
 #include "db/ItemTitlesSet.h"
+#include "doc/ChoiceRows.h"
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
 #include "text/LineEnds.h"
@@ -250,28 +251,12 @@ CPropertiesOutcome CVersiluxDoc::SaveCurrentItemProperties(const CItemProperties
 }
 
 std::vector<CChoice> CVersiluxDoc::ColourChoices() {
-    CColoursSet& colours = *m_pColoursSet;
-    colours.m_strFilter.clear();
-    colours.m_strSort.clear();
-    RequeryOrOpen(colours);
-    std::vector<CChoice> choices;
-    for (; !colours.IsEOF(); colours.MoveNext()) {
-        choices.push_back({colours.m_ID, colours.m_Name});
-    }
-    return choices;
+    return ReadChoices(*m_pColoursSet, wxString());
 }
 
 std::vector<CChoice> CVersiluxDoc::VPDChoices() {
-    CVPDSet& vpds = *m_pVPDSet;
-    vpds.m_strFilter.clear();
     // Repeated names keep the order they were added in.
-    vpds.m_strSort = "[Name], [ID]";
-    RequeryOrOpen(vpds);
-    std::vector<CChoice> choices;
-    for (; !vpds.IsEOF(); vpds.MoveNext()) {
-        choices.push_back({vpds.m_ID, vpds.m_Name});
-    }
-    return choices;
+    return ReadChoices(*m_pVPDSet, "[Name], [ID]");
 }
 
 wxString CVersiluxDoc::FormatItemSequence(int nItemID) {

@@ -1,7 +1,8 @@
 // The schedule manager's reads and writes: the VPD's schedules, a schedule's
 // rows, the items offered for adding, and saving, adding, renaming and
 // deleting schedules.
-#include "db/ItemTitlesSet.h"
+#include <map>
+
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
 
@@ -33,13 +34,22 @@ std::vector<CScheduleEntry> CVersiluxDoc::ReadScheduleEntries(int nScheduleID) {
     for (; !rows.IsEOF(); rows.MoveNext()) {
         entries.push_back({rows.m_Item_ID, wxString(), rows.m_Transpose, false});
     }
-    // Titles alone: an item's texts are not needed to name it.
-    CItemTitlesSet titles(&m_database);
+    if (entries.empty()) {
+        return entries;
+    }
+    // Titles alone, in one query: an item's texts are not needed to name it.
+    wxString strIDs;
+    for (const CScheduleEntry& entry : entries) {
+        strIDs << (strIDs.empty() ? "" : ",") << entry.nItemID;
+    }
+    std::map<int, wxString> titles;
+    for (const CListedItem& item : ReadItemTitles("[ID] IN (" + strIDs + ")")) {
+        titles[item.nID] = item.strTitle;
+    }
     for (CScheduleEntry& entry : entries) {
-        titles.m_strFilter = wxString::Format("[ID]=%d", entry.nItemID);
-        RequeryOrOpen(titles);
-        entry.bKnown = !titles.IsEOF();
-        entry.strTitle = entry.bKnown ? titles.m_Title : wxString(kUnknownItem);
+        const auto found = titles.find(entry.nItemID);
+        entry.bKnown = found != titles.end();
+        entry.strTitle = entry.bKnown ? found->second : wxString(kUnknownItem);
     }
     return entries;
 }

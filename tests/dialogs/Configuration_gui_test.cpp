@@ -170,28 +170,15 @@ TEST_F(ConfigurationDlgTest, OKWritesWhatTheDialogEditsAndTheDocumentReadsItAgai
 
 TEST_F(ConfigurationDlgTest, BadNumbersAreRefusedAndTheDialogStaysOpen) {
     Run([](Dlg& dlg) {
-        struct Bad {
-            wxTextCtrl* edit;
-            wxString value;
-            wxString fixed;
-            const char* message;
-        };
-        const Bad bad[] = {
-            {dlg.GetMarginEdit(), "1501", "0", "Please enter an integer between 0 and 1500."},
-            {dlg.GetMarginEdit(), "-1", "0", "Please enter an integer between 0 and 1500."},
-            {dlg.GetMaxFontEdit(), "big", "1100", "Please enter an integer."},
-            {dlg.GetNormalFontEdit(), "", "700", "Please enter an integer."},
-            {dlg.GetPrintFontEdit(), "9.5", "90", "Please enter an integer."},
-        };
-        for (const Bad& b : bad) {
-            b.edit->ChangeValue(b.value);
-            wxString text;
-            int nResult = wxID_OK;
-            wxTEST_DIALOG(nResult = PressOK(dlg), ExpectMessageBox(&text));
-            EXPECT_EQ(nResult, wxID_NONE) << b.value;
-            EXPECT_EQ(text, b.message) << b.value;
-            b.edit->ChangeValue(b.fixed);
-        }
+        ExpectRefusedByOK(
+            dlg,
+            {
+                {dlg.GetMarginEdit(), "1501", "0", "Please enter an integer between 0 and 1500."},
+                {dlg.GetMarginEdit(), "-1", "0", "Please enter an integer between 0 and 1500."},
+                {dlg.GetMaxFontEdit(), "big", "1100", "Please enter an integer."},
+                {dlg.GetNormalFontEdit(), "", "700", "Please enter an integer."},
+                {dlg.GetPrintFontEdit(), "9.5", "90", "Please enter an integer."},
+            });
         return PressOK(dlg);
     });
     EXPECT_EQ(m_strStray.utf8_string(), "");

@@ -167,28 +167,14 @@ TEST_F(ItemPropertiesTest, OutOfRangeValuesAreRefusedAndTheDialogStaysOpen) {
     wxString warning;
     EXPECT_TRUE(RunExpectingMessage(
         [](CItemPropertiesDlg& dlg) {
-            struct Bad {
-                wxTextCtrl* edit;
-                wxString value;
-                wxString fixed;
-                const char* message;
-            };
-            const Bad bad[] = {
-                {dlg.GetTransposeEdit(), "13", "-12",
-                 "Please enter an integer between -12 and 12."},
-                {dlg.GetBPMEdit(), "1000", "999", "Please enter an integer between 0 and 999."},
-                {dlg.GetNameEdit(), wxString(101, 'x'), wxString(100, 'x'),
-                 "Please enter no more than 100 characters."},
-            };
-            for (const Bad& b : bad) {
-                b.edit->ChangeValue(b.value);
-                wxString text;
-                int nResult = wxID_OK;
-                wxTEST_DIALOG(nResult = PressOK(dlg), ExpectMessageBox(&text));
-                EXPECT_EQ(nResult, wxID_NONE) << b.value;
-                EXPECT_EQ(text, b.message) << b.value;
-                b.edit->ChangeValue(b.fixed);
-            }
+            ExpectRefusedByOK(dlg, {
+                                       {dlg.GetTransposeEdit(), "13", "-12",
+                                        "Please enter an integer between -12 and 12."},
+                                       {dlg.GetBPMEdit(), "1000", "999",
+                                        "Please enter an integer between 0 and 999."},
+                                       {dlg.GetNameEdit(), wxString(101, 'x'), wxString(100, 'x'),
+                                        "Please enter no more than 100 characters."},
+                                   });
             return PressOK(dlg);
         },
         &warning));

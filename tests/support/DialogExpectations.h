@@ -5,8 +5,10 @@
 
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/textctrl.h>
 
 #include <functional>
+#include <initializer_list>
 
 #include "dialogs/ConfigurationDlg.h"
 #include "dialogs/CopyItemsDlg.h"
@@ -73,6 +75,29 @@ class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessage
   private:
     wxString* m_pText;
 };
+
+// A text the dialog's OK must refuse, the message it must give, and the
+// text that then puts the box right.
+struct CRefusedEntry {
+    wxTextCtrl* edit;
+    wxString value;
+    wxString fixed;
+    const char* message;
+};
+
+// Types each refused entry, presses OK and checks that the dialog stays open
+// with the entry's message; then types the fix.
+inline void ExpectRefusedByOK(wxDialog& dlg, std::initializer_list<CRefusedEntry> entries) {
+    for (const CRefusedEntry& entry : entries) {
+        entry.edit->ChangeValue(entry.value);
+        wxString text;
+        int nResult = wxID_OK;
+        wxTEST_DIALOG(nResult = PressOK(dlg), ExpectMessageBox(&text));
+        EXPECT_EQ(nResult, wxID_NONE) << entry.value;
+        EXPECT_EQ(text, entry.message) << entry.value;
+        entry.edit->ChangeValue(entry.fixed);
+    }
+}
 
 // A question, answered with wxID_YES or wxID_NO; its text and style are kept
 // when asked for.
