@@ -27,7 +27,13 @@ const char* kProgramUsage =
 const char* kUsage =
     "usage: versilux --debug-show-go SCHEDULE_ID [--out FILE]\n"
     "  Builds the show list of the schedule on the configured data source and\n"
-    "  writes the show-list dump (default file: DebugShowGo.txt).\n";
+    "  writes the show-list dump (default file: DebugShowGo.txt).\n"
+    "usage: versilux --debug-show-go --player FILE [--out DUMP]\n"
+    "  The same for the show read from a player file.\n";
+
+const char* kExportPlayerUsage =
+    "usage: versilux --export-player SCHEDULE_ID --out FILE\n"
+    "  Writes the schedule as a player file (File > Export for player, Alt H2 off).\n";
 
 const char* kSearchUsage =
     "usage: versilux --search PHRASE [--this-vpd] [--songs] [--rebuild] [--out FILE]\n"
@@ -157,11 +163,16 @@ int RunStats(int argc, char** argv) {
 
 int RunDebugShowGo(int argc, char** argv) {
     int scheduleID = 0;
+    wxString player;
     wxString out = "DebugShowGo.txt";
-    if (argc < 3 || !ParseId(argv[2], scheduleID)) {
+    int i = 3;
+    if (argc >= 4 && wxString(argv[2]) == "--player") {
+        player = wxString::FromUTF8(argv[3]);
+        i = 4;
+    } else if (argc < 3 || !ParseId(argv[2], scheduleID)) {
         return Fail(kUsage, 2);
     }
-    for (int i = 3; i < argc; ++i) {
+    for (; i < argc; ++i) {
         if (wxString(argv[i]) == "--out" && i + 1 < argc) {
             out = wxString::FromUTF8(argv[++i]);
         } else {
@@ -169,8 +180,41 @@ int RunDebugShowGo(int argc, char** argv) {
         }
     }
     return WithDocument([&](CVersiluxDoc& doc) {
-        doc.m_nScheduleID = scheduleID;
+        if (player.empty()) {
+            doc.m_nScheduleID = scheduleID;
+        } else if (wxString error; doc.ImportPlayerFile(player, error) != CPlayerImport::Imported) {
+            return Fail("versilux: " + (error.empty() ? player + ": Not a valid VLP file" : error),
+                        1);
+        }
         if (wxString error; !doc.WriteDebugShowGo(out, error)) {
+            return Fail("versilux: " + error, 1);
+        }
+        std::printf("%s written\n", static_cast<const char*>(out.utf8_str()));
+        return 0;
+    });
+}
+
+int RunExportPlayer(int argc, char** argv) {
+    int scheduleID = 0;
+    wxString out;
+    if (argc < 3 || !ParseId(argv[2], scheduleID)) {
+        return Fail(kExportPlayerUsage, 2);
+    }
+    for (int i = 3; i < argc; ++i) {
+        if (wxString(argv[i]) == "--out" && i + 1 < argc) {
+            out = wxString::FromUTF8(argv[++i]);
+        } else {
+            return Fail(kExportPlayerUsage, 2);
+        }
+    }
+    if (out.empty()) {
+        return Fail(kExportPlayerUsage, 2);
+    }
+    return WithDocument([&](CVersiluxDoc& doc) {
+        if (scheduleID <= 0 || !doc.FindSchedule(scheduleID)) {
+            return Fail(wxString::Format("versilux: no schedule has the ID %d", scheduleID), 1);
+        }
+        if (wxString error; !doc.ExportPlayerFile(scheduleID, out, error)) {
             return Fail("versilux: " + error, 1);
         }
         std::printf("%s written\n", static_cast<const char*>(out.utf8_str()));
@@ -239,6 +283,10 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         rc = RunDebugShowGo(argc, argv);
         return true;
     }
+    if (command == "--export-player") {
+        rc = RunExportPlayer(argc, argv);
+        return true;
+    }
     if (command == "--search") {
         rc = RunSearch(argc, argv);
         return true;
@@ -252,15 +300,15 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         return true;
     }
     if (command == "--help" || command == "-h") {
-        std::printf("%s%s%s%s%s", kProgramUsage, kUsage, kSearchUsage, kStatsUsage,
-                    kExportScreensUsage);
+        std::printf("%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage, kSearchUsage,
+                    kStatsUsage, kExportScreensUsage);
         rc = 0;
         return true;
     }
     // The program itself takes at most a document file name.
     if (command.StartsWith("-") || argc > 2) {
-        std::fprintf(stderr, "%s%s%s%s%s", kProgramUsage, kUsage, kSearchUsage, kStatsUsage,
-                     kExportScreensUsage);
+        std::fprintf(stderr, "%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage,
+                     kSearchUsage, kStatsUsage, kExportScreensUsage);
         rc = 2;
         return true;
     }

@@ -55,9 +55,8 @@ int CommandOfAccelerator(int nId) {
 }
 
 // The commands whose work comes with later features: present, disabled.
+// clang-format off
 const int kNotYetAvailable[] = {
-    ID_FILE_EXPORT_PLAYER,
-    ID_FILE_IMPORT_PLAYER,
     wxID_CUT,
     wxID_PASTE,
     ID_TOOLS_UPGRADE,
@@ -65,6 +64,7 @@ const int kNotYetAvailable[] = {
     ID_PREV_PANE,
     ID_FILE_MRU_PLACEHOLDER,
 };
+// clang-format on
 
 const char* const kVPDPaneSample = "Verrrrrrrrrrrry Looooooooooong VPD";
 

@@ -27,16 +27,21 @@ wxString WithCrLf(const wxString& text) {
 }  // namespace
 
 std::string EncodeExchangeText(const wxString& strText) {
-    const wxString text = WithCrLf(strText);
+    return EncodeCp1252OrUtf8(WithCrLf(strText));
+}
+
+std::string EncodeCp1252OrUtf8(const wxString& strText) {
     wxCSConv cp1252(wxFONTENCODING_CP1252);
-    const wxCharBuffer bytes = text.mb_str(cp1252);
-    if (bytes.length() > 0 || text.empty()) {
-        // The round trip proves that every character had a Windows-1252 byte.
-        if (wxString(bytes.data(), cp1252, bytes.length()) == text) {
+    const wxCharBuffer bytes = strText.mb_str(cp1252);
+    if (bytes.length() > 0 || strText.empty()) {
+        // Only bytes that read back as this same text will do: every character
+        // must have a Windows-1252 byte, and the bytes must not happen to be
+        // valid UTF-8 that the reader would take for something else.
+        if (DecodeUtf8OrCp1252(bytes.data(), bytes.length()) == strText) {
             return std::string(bytes.data(), bytes.length());
         }
     }
-    const wxScopedCharBuffer utf8 = text.utf8_str();
+    const wxScopedCharBuffer utf8 = strText.utf8_str();
     return std::string(utf8.data(), utf8.length());
 }
 
@@ -66,4 +71,25 @@ bool WriteFileBytes(const wxString& strPath, const std::string& bytes, wxString&
         return false;
     }
     return true;
+}
+
+bool ReadFileBytes(const wxString& strPath, std::string& bytes, wxString& strError) {
+    auto reason = [] { return wxString::FromUTF8(std::strerror(errno)); };
+    std::FILE* file = std::fopen(static_cast<const char*>(strPath.fn_str()), "rb");
+    if (file == nullptr) {
+        strError = "cannot open " + strPath + ": " + reason();
+        return false;
+    }
+    bytes.clear();
+    char buffer[65536];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, n);
+    }
+    const bool bFailed = std::ferror(file) != 0;
+    if (bFailed) {
+        strError = "cannot read " + strPath + ": " + reason();
+    }
+    std::fclose(file);
+    return !bFailed;
 }

@@ -10,6 +10,10 @@
 // The bytes of a text for such a file; every line end becomes CR LF.
 std::string EncodeExchangeText(const wxString& strText);
 
+// The bytes of a text as it is, line ends untouched: Windows-1252 when they
+// read back as the same text, else UTF-8.
+std::string EncodeCp1252OrUtf8(const wxString& strText);
+
 // Valid UTF-8 is read as UTF-8, anything else as Windows-1252; every byte
 // becomes a character.
 wxString DecodeExchangeText(const std::string& bytes);
@@ -19,3 +23,6 @@ bool WriteExchangeFile(const wxString& strPath, const wxString& strText, wxStrin
 
 // Writes the bytes as they are; false with a reason in strError when it cannot.
 bool WriteFileBytes(const wxString& strPath, const std::string& bytes, wxString& strError);
+
+// Reads the whole file; false with the path and the reason in strError.
+bool ReadFileBytes(const wxString& strPath, std::string& bytes, wxString& strError);

@@ -54,6 +54,7 @@ void CVersiluxDoc::BuildShowList() {
     if (bSingle) {
         m_bPreviewDone = false;
     } else if (bFile) {
+        m_playerFile.Rewind();
         m_nItemCount = 0;
     } else {
         OpenScheduleRows(m_nScheduleID);
@@ -86,8 +87,9 @@ void CVersiluxDoc::BuildShowList() {
     const COLORREF white = MakeColourValue(255, 255, 255);
     const COLORREF black = MakeColourValue(0, 0, 0);
 
+    // Kept across the parts of an item: the file gives them with its first part.
+    int nTranspose = 0;
     while (bSingle || bFile ? bContinue : !m_pScheduleItemSet->IsEOF()) {
-        int nTranspose = 0;
         if (bFile) {
             strEntry = NextEntryFromFile(nTranspose, nFileForeground, nFileForeground2,
                                          nFileBackground, bFilePreferFlats, nFileType, strTitle);
@@ -186,60 +188,57 @@ wxString CVersiluxDoc::NextEntryFromDatabase(int& nTranspose, wxString& strTitle
     }
     strTitle = item.m_Title;
 
-    if (IsSplitType(item.m_Type)) {
-        if (m_strPartText.empty()) {
-            m_strPartText = item.m_Field1;
-            m_strPartHeading = item.m_Type == 4   ? item.m_Heading1
-                               : item.m_Type == 8 ? item.m_Heading2
-                                                  : wxString();
-            m_nPartIndex = 0;
-        } else {
-            ++m_nPartIndex;
-        }
-        // A '&' at index 0 or 1 never splits, so no part is empty.
-        const size_t p = m_strPartText.find('&', 2);
-        wxString strPart;
-        if (p == wxString::npos) {
-            strPart = m_strPartText;
-            m_strPartText.clear();
-        } else {
-            strPart = m_strPartText.Left(p);
-            m_strPartText = m_strPartText.Mid(p);
-        }
-        nTranspose = bSingle ? 0 : row.m_Transpose;
-        wxString strEntry =
-            item.m_Type == 8
-                ? wxString::Format("%d\b\b%s\b%s\b", item.m_Type, m_strPartHeading, strPart)
-                : wxString::Format("%d\b%s\b\b%s\b", item.m_Type, m_strPartHeading, strPart);
-        if (!HasMoreParts()) {
-            if (bSingle) {
-                m_bPreviewDone = true;
-            } else {
-                row.MoveNext();
-            }
-        }
-        return strEntry;
+    CEntryTexts texts;
+    texts.nType = item.m_Type;
+    if (m_strPartText.empty()) {  // later parts need nothing but the type
+        texts = {item.m_Type,     item.m_Heading1,
+                 item.m_Heading2, m_bAltH2 ? item.m_Heading2_alt : item.m_Heading2,
+                 item.m_Field1,   item.m_Field2};
     }
-
+    const wxString strEntry = NextItemEntry(texts, m_strPartText, m_strPartHeading, m_nPartIndex);
     nTranspose = bSingle ? 0 : row.m_Transpose;
-    wxString strEntry = wxString::Format("%d\b%s\b%s\b%s\b%s", item.m_Type, item.m_Heading1,
-                                         m_bAltH2 ? item.m_Heading2_alt : item.m_Heading2,
-                                         item.m_Field1, item.m_Field2);
-    if (bSingle) {
-        m_bPreviewDone = true;
-    } else {
-        row.MoveNext();
+    if (!HasMoreParts()) {
+        if (bSingle) {
+            m_bPreviewDone = true;
+        } else {
+            row.MoveNext();
+        }
     }
-    m_nPartIndex = 0;
     return strEntry;
 }
 
-wxString CVersiluxDoc::NextEntryFromFile(int& /*nTranspose*/, int& /*nForeground*/,
-                                         int& /*nForeground2*/, int& /*nBackground*/,
-                                         bool& /*bPreferFlats*/, int& /*nType*/,
-                                         wxString& /*strTitle*/) {
-    // No player file can be open yet: the source is empty.
-    return kEntryEndOfSource;
+wxString CVersiluxDoc::NextEntryFromFile(int& nTranspose, int& nForeground, int& nForeground2,
+                                         int& nBackground, bool& bPreferFlats, int& nType,
+                                         wxString& strTitle) {
+    CEntryTexts texts;
+    if (m_strPartText.empty()) {
+        nType = 0;
+        nTranspose = 0;
+        CPlayerItem item;
+        const CPlayerRead read = m_playerFile.ReadItem(item);
+        if (read == CPlayerRead::EndOfFile) {
+            return kEntryEndOfSource;
+        }
+        m_bShowSearch = false;
+        if (read == CPlayerRead::Unreadable) {
+            m_nPartIndex = 0;
+            return kEntryNotFound;
+        }
+        nType = item.nType;
+        nTranspose = item.nTranspose;
+        nForeground = item.nForeground;
+        nForeground2 = item.nForeground2;
+        nBackground = item.nBackground;
+        bPreferFlats = item.bPreferFlats;
+        strTitle = item.strTitle;
+        // The file holds the heading chosen at export: Alt H2 is not asked again.
+        texts = {item.nType,       std::move(item.strHeading1), item.strHeading2,
+                 item.strHeading2, std::move(item.strField1),   std::move(item.strField2)};
+    } else {
+        m_bShowSearch = false;
+        texts.nType = nType;  // the next part of the item being split
+    }
+    return NextItemEntry(texts, m_strPartText, m_strPartHeading, m_nPartIndex);
 }
 
 wxString CVersiluxDoc::GetEntry(int i) const {

@@ -22,6 +22,7 @@
 #include "doc/ConfigValues.h"
 #include "doc/ItemLibrary.h"
 #include "doc/PhraseSearch.h"
+#include "doc/PlayerFile.h"
 #include "doc/ScheduleLibrary.h"
 #include "odbc/Database.h"
 
@@ -36,6 +37,9 @@ enum class CListingKind { Schedule, Search, Statistics, Printable };
 
 // The four questions of the Stats menu.
 enum class CStatistics { MostRecentlyUsed, MostUsed, LeastRecentlyUsed, LeastUsed };
+
+// How an import of a player file went.
+enum class CPlayerImport { Imported, NotPlayerFile, Unreadable };
 
 // Told how far a long task is (done of total); returning false cancels it.
 using CProgress = std::function<bool(int nDone, int nTotal)>;
@@ -91,6 +95,20 @@ class CVersiluxDoc : public wxDocument {
     wxString FormatDebugShowGo();
     // Builds the show list and writes the dump; false with a reason on failure.
     bool WriteDebugShowGo(const wxString& strPath, wxString& strError);
+
+    // ---- player files (PlayerFileCommands.cpp) ----
+    // The bytes of a schedule's player file: every row in running order with
+    // its item's texts, colours and the transposition the row gives it;
+    // Heading2_alt for Heading2 while Alt H2 is on. Reads the items through
+    // the lookup set, so m_pItemsSet stays where it was.
+    std::string FormatPlayerFile(int nScheduleID);
+    // Writes it; false with the path and the reason in strError.
+    bool ExportPlayerFile(int nScheduleID, const wxString& strPath, wxString& strError);
+    // Reads a player file into memory and, when it has the header, makes it
+    // the source of the show (under its file name). A file that cannot be
+    // read changes nothing; otherwise m_nScheduleID becomes -1. The caller
+    // refreshes the views.
+    CPlayerImport ImportPlayerFile(const wxString& strPath, wxString& strError);
 
     // ---- what the main view lists ----
     // The one switch between the listings; the caller refreshes the views.
@@ -267,6 +285,10 @@ class CVersiluxDoc : public wxDocument {
     void OnUpdateToolsDisplayFile(wxUpdateUIEvent& event);
     void OnToolsDebugShowGo(wxCommandEvent& event);
     void OnUpdateToolsDebugShowGo(wxUpdateUIEvent& event);
+    void OnFileExportPlayer(wxCommandEvent& event);
+    void OnUpdateFileExportPlayer(wxUpdateUIEvent& event);
+    void OnFileImportPlayer(wxCommandEvent& event);
+    void OnUpdateFileImportPlayer(wxUpdateUIEvent& event);
     void OnStats(wxCommandEvent& event);
     void OnUpdateStats(wxUpdateUIEvent& event);
 
@@ -311,6 +333,10 @@ class CVersiluxDoc : public wxDocument {
     int m_nPrintTranspose = 0;
     bool m_bDisplayFile = false;
     bool m_bScrollTop = false;
+
+    // ---- the imported player file, kept whole in memory: a show does not
+    // need the file (or the stick it was on) once it is imported ----
+    CPlayerFile m_playerFile;
 
     // ---- listings for the main view ----
     wxString m_strSearchPhrase;
