@@ -8,6 +8,20 @@
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
 
+namespace {
+
+// The file chosen in the dialog. Until the toolkit's own chooser has shown
+// itself it may give the folder and the name only apart.
+wxString ChosenPath(const wxFileDialog& dlg) {
+    const wxString strPath = dlg.GetPath();
+    if (!strPath.empty() || dlg.GetFilename().empty()) {
+        return strPath;
+    }
+    return wxFileName(dlg.GetDirectory(), dlg.GetFilename()).GetFullPath();
+}
+
+}  // namespace
+
 std::string CVersiluxDoc::FormatPlayerFile(int nScheduleID) {
     CPlayerFileWriter writer;
     for (const CScheduleEntry& entry : ReadScheduleEntries(nScheduleID)) {
@@ -65,7 +79,7 @@ void CVersiluxDoc::OnFileExportPlayer(wxCommandEvent& /*event*/) {
     if (dlg.ShowModal() != wxID_OK) {
         return;
     }
-    wxFileName path(dlg.GetPath());
+    wxFileName path(ChosenPath(dlg));
     if (!path.HasExt()) {
         path.SetExt(kPlayerFileExtension);
     }
@@ -95,7 +109,7 @@ void CVersiluxDoc::OnFileImportPlayer(wxCommandEvent& /*event*/) {
         return;
     }
     wxString strError;
-    switch (ImportPlayerFile(dlg.GetPath(), strError)) {
+    switch (ImportPlayerFile(ChosenPath(dlg), strError)) {
         case CPlayerImport::Imported:
             break;
         case CPlayerImport::NotPlayerFile:
