@@ -18,8 +18,8 @@ bool ReadsBackExactly(const CPlayerItem& item) {
 }
 
 void CheckParts(const CPlayerItem& item) {
-    CEntryTexts texts{item.nType,     item.strHeading1, item.strHeading2,
-                      item.strHeading2, item.strField1,  item.strField2};
+    CEntryTexts texts{item.nType,       item.strHeading1, item.strHeading2,
+                      item.strHeading2, item.strField1,   item.strField2};
     wxString strPartText;
     wxString strPartHeading;
     int nPartIndex = 0;
