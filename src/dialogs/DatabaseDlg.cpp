@@ -18,8 +18,16 @@
 #include "dialogs/ItemPropertiesDlg.h"
 #include "dialogs/ItemTitleDlg.h"
 #include "dialogs/MaxLengthValidator.h"
+#include "dialogs/PrintTransposeDlg.h"
+#include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
+#include "show/FullScreenWnd.h"
+#include "text/LineEnds.h"
+#include "text/PlaceChords.h"
+#include "text/RemoveMarkup.h"
+#include "text/Symbols.h"
+#include "view/VersiluxView.h"
 
 namespace {
 
@@ -28,8 +36,6 @@ constexpr size_t kNoLimit = std::numeric_limits<size_t>::max();
 // The buttons that act on a loaded item.
 const int kItemButtons[] = {wxID_CANCEL,     ID_DB_PROPERTIES, ID_DB_PREVIEW,
                             ID_DB_PRINTABLE, ID_DB_DELETE,     ID_DB_SHOW_SEQ};
-// The text tools come with the printing work.
-const int kToolButtons[] = {ID_DB_REMOVE_SYM, ID_DB_SYMBOLS, ID_DB_INSERT, ID_DB_PLACE_CHORDS};
 
 // A flag caption from the configuration as a label: an ampersand is text.
 wxString AsLabel(const wxString& strCaption) {
@@ -177,16 +183,30 @@ CDatabaseDlg::CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc)
         wxEVT_BUTTON, [this](wxCommandEvent&) { DeleteItem(); }, ID_DB_DELETE);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ShowUsage(); }, ID_DB_SHOW_SEQ);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Preview(); }, ID_DB_PREVIEW);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Printable(); }, ID_DB_PRINTABLE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { RemoveSymbols(); }, ID_DB_REMOVE_SYM);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { CollectSymbols(); }, ID_DB_SYMBOLS);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { InsertSymbol(); }, ID_DB_INSERT);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { PlaceChords(); }, ID_DB_PLACE_CHORDS);
+    // A preview show ends by itself at its end: Preview is offered again then.
+    Bind(
+        wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(CanPreview()); },
+        ID_DB_PREVIEW);
 
-    // Nothing is listed or loaded until a kind is chosen. The text tools
-    // come with the printing work.
+    // Nothing is listed or loaded until a kind is chosen.
     for (wxWindow* window : {static_cast<wxWindow*>(m_pHeading1), static_cast<wxWindow*>(m_pField1),
                              static_cast<wxWindow*>(m_pHeading2), static_cast<wxWindow*>(m_pField2),
                              static_cast<wxWindow*>(m_pFileName)}) {
         window->Disable();
     }
     DisableButtons(kItemButtons);
-    DisableButtons(kToolButtons);
     m_kinds[kKindAll]->SetFocus();
 }
 
@@ -329,15 +349,20 @@ void CDatabaseDlg::ShowSelectedItem() {
     for (int nId : {ID_DB_PROPERTIES, ID_DB_DELETE, ID_DB_SHOW_SEQ}) {
         GetButton(nId)->Enable();
     }
-    // Preview and Printable come with the printing work.
+    GetButton(ID_DB_PREVIEW)->Enable(CanPreview());
+    GetButton(ID_DB_PRINTABLE)->Enable(IsPrintableType(nType));
     GetButton(wxID_CANCEL)->Disable();
 }
 
 void CDatabaseDlg::OnEdited(wxCommandEvent& event) {
+    MarkEdited();
+    event.Skip();
+}
+
+void CDatabaseDlg::MarkEdited() {
     if (IsItemLoaded()) {
         GetButton(wxID_CANCEL)->Enable();
     }
-    event.Skip();
 }
 
 bool CDatabaseDlg::MoveToLoadedItem() {
@@ -382,6 +407,19 @@ void CDatabaseDlg::RelistKeepingBoxes() {
 // ---- writing ----
 
 void CDatabaseDlg::OnCharHook(wxKeyEvent& event) {
+    // A modal dialog takes the keys pressed in every other window of the
+    // program, the preview's display window included: those go back to it,
+    // so the preview answers its show keys (Escape there shrinks it instead
+    // of ending the editor). Alt keys stay here, for the buttons.
+    const CVersiluxView* view = MainView();
+    CShowWindow* show = view != nullptr ? view->GetShowWindow() : nullptr;
+    auto* display = show != nullptr ? dynamic_cast<CFullScreenWnd*>(show->GetWindow()) : nullptr;
+    if (display != nullptr && display->IsActive() && !event.AltDown()) {
+        wxKeyEvent key(wxEVT_KEY_DOWN, event);
+        key.SetEventObject(display->GetSurface());
+        display->GetSurface()->ProcessWindowEvent(key);
+        return;
+    }
     // With nothing edited there is nothing to ask about: Escape ends the
     // editor like Done (the close box then ends it too). With edits, Escape
     // presses Save, which asks first.
@@ -398,9 +436,15 @@ void CDatabaseDlg::OnSaveOrEscape(wxCommandEvent& /*event*/) {
 }
 
 void CDatabaseDlg::OnDone(wxCommandEvent& /*event*/) {
+    EndAsDone();
+}
+
+bool CDatabaseDlg::EndAsDone() {
     if (OfferToSave() && Validate() && TransferDataFromWindow()) {
         EndDialog(wxID_OK);
+        return true;
     }
+    return false;
 }
 
 void CDatabaseDlg::SaveItem() {
@@ -526,6 +570,108 @@ void CDatabaseDlg::EditProperties() {
     }
 }
 
+// ---- the text tools ----
+
+void CDatabaseDlg::CollectSymbols() {
+    m_symbols = ::CollectSymbols(m_pField1->GetValue());
+    m_posSymbol.reset();
+    if (m_symbols.empty()) {
+        return;  // the symbol box keeps what it showed
+    }
+    m_strSymbol = m_symbols.front();
+    if (m_symbols.size() > 1) {
+        m_posSymbol = 1;
+    }
+    m_pSymbol->ChangeValue(m_strSymbol);
+}
+
+void CDatabaseDlg::InsertSymbol() {
+    if (!m_posSymbol && !m_symbols.empty()) {
+        m_posSymbol = 0;
+    }
+    if (!m_posSymbol) {
+        wxMessageBox("No symbols to insert", kCaption, wxOK | wxICON_INFORMATION, this);
+        return;
+    }
+    // Straight into the box at the caret, over its selection: the clipboard
+    // keeps what the operator put there.
+    long nFrom = 0;
+    long nTo = 0;
+    m_pField1->GetSelection(&nFrom, &nTo);
+    if (nFrom != nTo) {
+        m_pField1->Remove(nFrom, nTo);
+        m_pField1->SetInsertionPoint(nFrom);
+    }
+    m_pField1->WriteText(m_pSymbol->GetValue());
+    MarkEdited();
+    m_strSymbol = m_symbols[*m_posSymbol];
+    if (++*m_posSymbol >= m_symbols.size()) {
+        m_posSymbol.reset();
+    }
+    m_pSymbol->ChangeValue(m_strSymbol);
+    m_pField1->SetFocus();
+}
+
+void CDatabaseDlg::RemoveSymbols() {
+    // Every box, used by the item or not. A box whose text changes is edited
+    // as when typed into; one left as it was is not.
+    for (wxTextCtrl* box : {m_pField1, m_pHeading1, m_pHeading2, m_pField2}) {
+        const wxString text = box->GetValue();
+        const wxString plain = RemoveMarkup(text);
+        if (plain != text) {
+            box->SetValue(plain);
+        }
+    }
+}
+
+void CDatabaseDlg::PlaceChords() {
+    m_pField1->SetValue(ItemToEditText(::PlaceChords(m_pField1->GetValue())));
+    MarkEdited();
+}
+
+// ---- the show and the printable view ----
+
+CVersiluxView* CDatabaseDlg::MainView() const {
+    wxDocManager* manager = m_pDoc->GetDocumentManager();
+    wxView* view = manager != nullptr ? manager->GetCurrentView() : nullptr;
+    if (view == nullptr || view->GetDocument() != m_pDoc) {
+        view = m_pDoc->GetFirstView();
+    }
+    return dynamic_cast<CVersiluxView*>(view);
+}
+
+bool CDatabaseDlg::IsShowRunning() const {
+    const CVersiluxView* view = MainView();
+    return view != nullptr && view->IsShowRunning();
+}
+
+void CDatabaseDlg::Preview() {
+    CVersiluxView* view = MainView();
+    // The show takes the shared query's current row: it must be the item in
+    // the boxes, as stored.
+    if (view == nullptr || !CanPreview() || !MoveToLoadedItem()) {
+        return;
+    }
+    m_pDoc->m_bPreview = true;
+    wxCommandEvent go(wxEVT_MENU, ID_SHOW_GO);
+    view->ProcessEvent(go);
+    GetButton(ID_DB_PREVIEW)->Enable(CanPreview());
+}
+
+void CDatabaseDlg::Printable() {
+    if (!IsItemLoaded() || !MoveToLoadedItem()) {
+        return;
+    }
+    const CItemsSet& item = *m_pDoc->m_pItemsSet;
+    m_pDoc->ShowListing(CListingKind::Printable);
+    m_pDoc->m_nPrintTranspose = item.m_Transpose;
+    m_pDoc->m_bPrintPreferFlats = item.m_PreferFlats;
+    if (!EndAsDone()) {
+        // The editor stays open: closed later by Done, it must not print.
+        m_pDoc->ShowListing(CListingKind::Schedule);
+    }
+}
+
 // ---- the command ----
 
 void RunItemEditor(CVersiluxDoc& doc, wxWindow* pParent) {
@@ -538,5 +684,27 @@ void RunItemEditor(CVersiluxDoc& doc, wxWindow* pParent) {
         doc.ReturnFromEditor();
     } catch (const CDBException& e) {
         wxMessageBox(e.GetErrorMessage(), kCaption, wxOK | wxICON_ERROR, pParent);
+    }
+    if (doc.m_bPrintable) {
+        RunPrintTransposeLoop(doc, pParent);
+    }
+}
+
+void RunPrintTransposeLoop(CVersiluxDoc& doc, wxWindow* pParent) {
+    doc.m_bPrintBW = false;
+    for (;;) {
+        CPrintTransposeDlg dlg(pParent);
+        dlg.m_bPreferFlats = doc.m_bPrintPreferFlats;
+        dlg.m_nTranspose = doc.m_nPrintTranspose;
+        dlg.m_bBlackWhite = doc.m_bPrintBW;
+        const int nResult = dlg.ShowModal();
+        // Continue leaves the values as they were primed.
+        doc.m_bPrintPreferFlats = dlg.m_bPreferFlats;
+        doc.m_nPrintTranspose = dlg.m_nTranspose;
+        doc.m_bPrintBW = dlg.m_bBlackWhite;
+        doc.RefreshViews();
+        if (nResult != wxID_OK) {
+            break;
+        }
     }
 }

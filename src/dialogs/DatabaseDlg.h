@@ -8,6 +8,7 @@
 #include <wx/string.h>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "doc/ItemLibrary.h"
 
 class CVersiluxDoc;
+class CVersiluxView;
 class wxButton;
 class wxCheckBox;
 class wxRadioButton;
@@ -38,6 +40,13 @@ class CDatabaseDlg : public wxDialog {
     int m_nTypeFilter = kNoKind;
     int m_nItemID = -1;  // the item in the boxes; -1 none
 
+    // The Symbols and Insert tools: the symbols collected, the one the next
+    // Insert pastes (shown in the symbol box), and where the one after it
+    // stands (none after the last).
+    std::vector<wxString> m_symbols;
+    wxString m_strSymbol;
+    std::optional<size_t> m_posSymbol;
+
     // What the controls do, callable as the operator's clicks call them.
     void ChooseKind(int nTypeFilter);
     void LoadItemList();
@@ -47,6 +56,13 @@ class CDatabaseDlg : public wxDialog {
     void DeleteItem();
     void ShowUsage();
     void EditProperties();
+    // The text tools and the hand-overs to the show and the printable view.
+    void CollectSymbols();
+    void InsertSymbol();
+    void RemoveSymbols();
+    void PlaceChords();
+    void Preview();
+    void Printable();
 
     bool IsItemLoaded() const { return m_nItemID >= 0; }
     // Edits of the loaded item not yet saved (Save is on).
@@ -61,6 +77,7 @@ class CDatabaseDlg : public wxDialog {
     wxTextCtrl* GetFileNameEdit() const { return m_pFileName; }
     wxCheckBox* GetFlagBox(int n) const { return m_flagBoxes[n]; }
     wxCheckBox* GetFixedWidthBox() const { return m_pFixedWidth; }
+    wxTextCtrl* GetSymbolBox() const { return m_pSymbol; }
     wxButton* GetButton(int nId) const;
 
   private:
@@ -90,6 +107,15 @@ class CDatabaseDlg : public wxDialog {
     // again) when it is not where the list says.
     bool MoveToLoadedItem();
     void ShowError(const wxString& strMessage);
+    // The loaded item is edited: Save goes on (with nothing loaded there is
+    // nothing to save into).
+    void MarkEdited();
+    // Done's checks and the end of the dialog; false when it stays open.
+    bool EndAsDone();
+    // The main window's view, which runs the show; null without one.
+    CVersiluxView* MainView() const;
+    bool IsShowRunning() const;
+    bool CanPreview() const { return IsItemLoaded() && !IsShowRunning(); }
     void UseFixedWidth(bool bFixed);
 
     void OnKind(wxCommandEvent& event);
@@ -128,5 +154,12 @@ enum {
 };
 
 // Show > Database: the editor over the document's items; afterwards the
-// schedule is listed again, its titles read afresh.
+// schedule is listed again, its titles read afresh. When the editor was
+// left by "Printable", the print-transpose loop follows.
 void RunItemEditor(CVersiluxDoc& doc, wxWindow* pParent);
+
+// "Transpose for Printing" again and again over the printable view: primed
+// with the document's print values (colour to begin with), each run's values
+// are copied back and the views redrawn; Preview runs it again, Continue
+// ends it.
+void RunPrintTransposeLoop(CVersiluxDoc& doc, wxWindow* pParent);

@@ -135,6 +135,11 @@ void CVersiluxView::OnShowGo(wxCommandEvent& /*event*/) {
 }
 
 void CVersiluxView::OnShowStop(wxCommandEvent& /*event*/) {
+    // A preview stopped before its end is over too: the next Go shows the
+    // schedule again, not the previewed item.
+    if (CVersiluxDoc* doc = GetVersiluxDoc()) {
+        doc->m_bPreview = false;
+    }
     StopShow();
 }
 
