@@ -1,0 +1,58 @@
+#include "view/VersiluxPrintout.h"
+
+#include <wx/dc.h>
+
+#include "doc/VersiluxDoc.h"
+#include "view/MainListing.h"
+#include "view/WxCanvas.h"
+
+CVersiluxPrintout::CVersiluxPrintout(CVersiluxDoc& doc, const wxString& strTitle)
+    : wxPrintout(strTitle), m_doc(doc) {}
+
+void CVersiluxPrintout::OnPreparePrinting() {
+    m_bPrintable = m_doc.m_bPrintable && !m_doc.m_bShowSearch;
+    m_entries.clear();
+    m_printPageStart.assign(1, 0);
+    if (m_bPrintable) {
+        m_entries = m_doc.BuildPrintableEntries();
+        m_printPageStart = PaginateEntries(m_entries);
+        m_options = PrintOptionsOf(m_doc);
+    }
+}
+
+void CVersiluxPrintout::GetPageInfo(int* pMinPage, int* pMaxPage, int* pSelFrom, int* pSelTo) {
+    *pMinPage = 1;
+    *pMaxPage = GetPageCount();
+    *pSelFrom = 1;
+    *pSelTo = GetPageCount();
+}
+
+bool CVersiluxPrintout::HasPage(int nPage) {
+    return nPage >= 1 && nPage <= GetPageCount();
+}
+
+bool CVersiluxPrintout::OnPrintPage(int nPage) {
+    wxDC* dc = GetDC();
+    if (dc == nullptr || !HasPage(nPage)) {
+        return false;
+    }
+    // Units are the printer's dots (a preview scales them to its page), and
+    // fonts are sized for the printer's resolution.
+    int ppiX = 0;
+    int ppiY = 0;
+    GetPPIPrinter(&ppiX, &ppiY);
+    WxCanvas canvas(*dc, ppiY > 0 ? wxSize(ppiX, ppiY) : wxDefaultSize);
+    if (m_bPrintable) {
+        const auto page = static_cast<size_t>(nPage);
+        const int nStop = page < m_printPageStart.size() ? m_printPageStart[page] : -1;
+        DrawPrintableEntries(canvas, m_entries, m_printPageStart[page - 1], nStop, m_options);
+        return true;
+    }
+    // Another listing on one page. The search's row counter is what Search
+    // More continues from: the screen's page decides it, not the paper's.
+    const int nSearchLine = m_doc.m_nSearchLine;
+    CListingRecord record;
+    DrawMainListing(m_doc, canvas, record, {});
+    m_doc.m_nSearchLine = nSearchLine;
+    return true;
+}
