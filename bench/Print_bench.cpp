@@ -39,7 +39,9 @@ struct Fixture {
             EscapeSqlLiteral(text)));
         doc = std::make_unique<CVersiluxDoc>();
         args.nItemID = static_cast<int>(source.QueryNumber("SELECT max(ID) FROM items"));
-        args.strPdf = wxFileName::CreateTempFileName("versilux-bench") + ".pdf";
+        const wxString base = wxFileName::CreateTempFileName("versilux-bench");
+        wxRemoveFile(base);
+        args.strPdf = base + ".pdf";
     }
     ~Fixture() { wxRemoveFile(args.strPdf); }
 };

@@ -2,10 +2,14 @@
 // pages in a preview, and items printed to PDF files read back as text.
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
+#include <wx/ffile.h>
+#include <wx/file.h>
 #include <wx/filename.h>
 #include <wx/print.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +25,7 @@
 #include "view/ScreenRenderer.h"
 #include "view/VersiluxPrintout.h"
 #include "view/VersiluxView.h"
+#include "view/ViewCanvas.h"
 #include "view/WxCanvas.h"
 
 namespace {
@@ -30,7 +35,7 @@ constexpr long kSundayMorning = 1;
 wxString Lines(const wxString& prefix, int n) {
     wxString text;
     for (int i = 1; i <= n; ++i) {
-        text += wxString::Format("%s %d\r\n", prefix, i);
+        text += wxString::Format("%s%d\r\n", prefix, i);
     }
     return text;
 }
@@ -49,19 +54,40 @@ void MoveToItem(CVersiluxDoc& doc, long id) {
     RequeryOrOpen(*doc.m_pItemsSet);
 }
 
-// The pages of a PDF as text laid out as printed ("pdftotext -layout").
-std::vector<std::string> PdfPages(const wxString& path) {
+// A fresh path for a PDF in the temporary folder.
+wxString TempPdfPath(const wxString& prefix) {
+    const wxString base = wxFileName::CreateTempFileName(prefix);
+    wxRemoveFile(base);
+    return base + ".pdf";
+}
+
+void RemoveIfThere(const wxString& path) {
+    if (wxFileExists(path)) {
+        wxRemoveFile(path);
+    }
+}
+
+// The output of pdftotext with its options, or empty when it failed.
+wxString PdfToText(const wxString& options, const wxString& path) {
     wxArrayString output;
     wxArrayString errors;
     const wxString txt = path + ".txt";
-    if (wxExecute("pdftotext -layout " + path + " " + txt, output, errors, wxEXEC_SYNC) != 0) {
+    if (wxExecute("pdftotext " + options + " " + path + " " + txt, output, errors, wxEXEC_SYNC) !=
+        0) {
         return {};
     }
     wxFile file(txt);
     wxString all;
     file.ReadAll(&all, wxConvUTF8);
+    file.Close();
+    RemoveIfThere(txt);
+    return all;
+}
+
+// The pages of a PDF as text laid out as printed ("pdftotext -layout").
+std::vector<std::string> PdfPages(const wxString& path) {
     std::vector<std::string> pages;
-    for (const wxString& page : wxSplit(all, '\f', '\0')) {
+    for (const wxString& page : wxSplit(PdfToText("-layout", path), '\f', '\0')) {
         pages.push_back(page.utf8_string());
     }
     if (!pages.empty() && pages.back().find_first_not_of(" \n") == std::string::npos) {
@@ -70,24 +96,43 @@ std::vector<std::string> PdfPages(const wxString& path) {
     return pages;
 }
 
-std::vector<std::string> LinesOf(const std::string& page) {
-    std::vector<std::string> lines;
+// A word of a PDF page with the left and top of its box, in points.
+struct PdfWord {
+    std::string text;
+    double x = 0;
+    double y = 0;
+};
+
+// The words of the first page, from "pdftotext -bbox".
+std::vector<PdfWord> PdfWords(const wxString& path) {
+    const std::string html = PdfToText("-bbox -f 1 -l 1", path).utf8_string();
+    std::vector<PdfWord> words;
     size_t pos = 0;
-    while (pos <= page.size()) {
-        const size_t end = page.find('\n', pos);
-        lines.push_back(page.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
-        if (end == std::string::npos) {
-            break;
-        }
-        pos = end + 1;
+    while ((pos = html.find("<word ", pos)) != std::string::npos) {
+        PdfWord word;
+        const auto attribute = [&](const char* name) {
+            const size_t at = html.find(std::string(name) + "=\"", pos);
+            return std::stod(html.substr(at + std::strlen(name) + 2));
+        };
+        word.x = attribute("xMin");
+        word.y = attribute("yMin");
+        const size_t start = html.find('>', pos) + 1;
+        const size_t end = html.find("</word>", start);
+        word.text = html.substr(start, end - start);
+        words.push_back(word);
+        pos = end;
     }
-    return lines;
+    return words;
 }
 
-// The column where word stands on the line, or -1.
-int Column(const std::string& line, const std::string& word) {
-    const size_t at = line.find(word);
-    return at == std::string::npos ? -1 : static_cast<int>(at);
+// The first word with the text, or one with text "?" when there is none.
+PdfWord Find(const std::vector<PdfWord>& words, const std::string& text, size_t skip = 0) {
+    for (const PdfWord& word : words) {
+        if (word.text == text && skip-- == 0) {
+            return word;
+        }
+    }
+    return PdfWord{"?", -1, -1};
 }
 
 class PrintingShellTest : public testing::Test {
@@ -96,6 +141,19 @@ class PrintingShellTest : public testing::Test {
     CVersiluxView& View() { return shell.View(); }
     int Position() { return View().GetShowState().m_nNextEntry; }
 
+    // The pages a preview window of the view's printout shows.
+    int PreviewPages() {
+        auto* preview = new wxPrintPreview(View().OnCreatePrintout(), View().OnCreatePrintout());
+        EXPECT_TRUE(preview->IsOk());
+        auto* frame = new wxPreviewFrame(preview, &shell.Frame(), "Print Preview");  // owns it
+        frame->Initialize();
+        EXPECT_TRUE(preview->RenderPage(1));  // the first page finds the page count
+        const int pages = preview->GetMaxPage();
+        EXPECT_EQ(preview->GetMinPage(), 1);
+        frame->Destroy();
+        ProcessPending();
+        return pages;
+    }
     // Draws the main view as a paint does.
     void PaintView() {
         wxBitmap bitmap(1000, 1500, 24);
@@ -164,17 +222,23 @@ TEST_F(PrintingShellTest, TheCommandsAreOnAndThePreviewShowsEveryPage) {
         AddItem(shell.Source(), "Long", 3, Lines("first", 30) + "&\r\n" + Lines("second", 30));
     MoveToItem(Doc(), item);
     Doc().ShowListing(CListingKind::Printable);
-    {
-        wxPrintPreview preview(View().OnCreatePrintout(), View().OnCreatePrintout());
-        ASSERT_TRUE(preview.IsOk());
-        EXPECT_EQ(preview.GetMinPage(), 1);
-        EXPECT_EQ(preview.GetMaxPage(), 2);
-    }
+    EXPECT_EQ(PreviewPages(), 2);
     // Any other listing prints on one page.
     Doc().ShowListing(CListingKind::Schedule);
-    wxPrintPreview preview(View().OnCreatePrintout(), View().OnCreatePrintout());
-    ASSERT_TRUE(preview.IsOk());
-    EXPECT_EQ(preview.GetMaxPage(), 1);
+    EXPECT_EQ(PreviewPages(), 1);
+
+    // File > Print Preview opens the preview's window.
+    Doc().ShowListing(CListingKind::Printable);
+    shell.Command(wxID_PREVIEW);
+    wxPreviewFrame* opened = nullptr;
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* frame = dynamic_cast<wxPreviewFrame*>(window)) {
+            opened = frame;
+        }
+    }
+    ASSERT_NE(opened, nullptr);
+    opened->Destroy();
+    ProcessPending();
 }
 
 TEST_F(PrintingShellTest, APrintModeItemLongerThanTheViewScrolls) {
@@ -192,7 +256,7 @@ TEST_F(PrintingShellTest, SearchResultsPrintOnOnePageAndSearchMoreGoesOnFromTheS
     PaintView();
     const int line = Doc().m_nSearchLine;
     CVersiluxPrintout printout(Doc());
-    const wxString pdf = wxFileName::CreateTempFileName("versilux-search") + ".pdf";
+    const wxString pdf = TempPdfPath("versilux-search");
     wxString error;
     ASSERT_TRUE(PrintToPdf(printout, pdf, CPdfPage(), error)) << error;
     EXPECT_EQ(printout.GetPageCount(), 1);
@@ -200,8 +264,7 @@ TEST_F(PrintingShellTest, SearchResultsPrintOnOnePageAndSearchMoreGoesOnFromTheS
     const auto pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NE(pages[0].find("Amazing Grace"), std::string::npos) << pages[0];
-    wxRemoveFile(pdf);
-    wxRemoveFile(pdf + ".txt");
+    RemoveIfThere(pdf);
 }
 
 class PdfTest : public testing::Test {
@@ -211,12 +274,9 @@ class PdfTest : public testing::Test {
             "UPDATE config SET [Print Font]=120, Margin=300, Chord_colour=4, "
             "Bar_colour=3");
         doc = std::make_unique<CVersiluxDoc>();
-        pdf = wxFileName::CreateTempFileName("versilux-print") + ".pdf";
+        pdf = TempPdfPath("versilux-print");
     }
-    void TearDown() override {
-        wxRemoveFile(pdf);
-        wxRemoveFile(pdf + ".txt");
-    }
+    void TearDown() override { RemoveIfThere(pdf); }
     std::vector<std::string> Print(const CPrintItemArgs& args) {
         wxString error;
         EXPECT_EQ(PrintItemToPdf(*doc, args, error), 0) << error;
@@ -241,21 +301,21 @@ TEST_F(PdfTest, ChordsStandAboveTheirSyllablesInThePrintKey) {
                                     2, true);
     const auto pages = Print(Args(id));  // the item's own +2 with flats
     ASSERT_EQ(pages.size(), 1u);
-    const auto lines = LinesOf(pages[0]);
-    size_t lyric = 0;
-    while (lyric < lines.size() && Column(lines[lyric], "Amazing") < 0) {
-        ++lyric;
+    EXPECT_NE(pages[0].find("A        D"), std::string::npos) << pages[0];
+    // Each chord starts where its syllable starts, one line above it.
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    const std::pair<const char*, const char*> pairs[] = {
+        {"A", "Amazing"}, {"D", "grace"}, {"G", "sweet"}, {"E", "the"}, {"Bb", "sound"}};
+    for (const auto& [chord, syllable] : pairs) {
+        const PdfWord c = Find(words, chord);
+        const PdfWord s = Find(words, syllable);
+        EXPECT_NEAR(c.x, s.x, 0.5) << chord << " over " << syllable;
+        EXPECT_LT(c.y, s.y) << chord << " over " << syllable;
+        // Lyric lines are two lines apart: a chord line between them.
+        EXPECT_NEAR(2 * (s.y - c.y), Find(words, "that").y - s.y, 0.5) << chord;
     }
-    ASSERT_LT(lyric, lines.size()) << pages[0];
-    ASSERT_GT(lyric, 0u);
-    const std::string& chords = lines[lyric - 1];
-    const std::string& words = lines[lyric];
-    EXPECT_NEAR(Column(chords, "A "), Column(words, "Amazing"), 1) << chords << "\n" << words;
-    EXPECT_NEAR(Column(chords, "D "), Column(words, "grace"), 1) << chords << "\n" << words;
-    EXPECT_NEAR(Column(chords, "G "), Column(words, "sweet"), 1) << chords << "\n" << words;
-    EXPECT_NEAR(Column(chords, "E "), Column(words, "the"), 1) << chords << "\n" << words;
-    EXPECT_NEAR(Column(chords, "Bb"), Column(words, "sound"), 1) << chords << "\n" << words;
-    EXPECT_NE(pages[0].find("that"), std::string::npos);
+    // The second line's chord over "saved": G moved two up is A.
+    EXPECT_NEAR(Find(words, "A", 1).x, Find(words, "saved").x, 0.5);
 
     // Told otherwise: no transposition, sharps.
     CPrintItemArgs args = Args(id);
@@ -273,17 +333,17 @@ TEST_F(PdfTest, PagesBreakBetweenScreensWhereTheLineCountsSay) {
         library.AddItem("Three", 3, Lines("first", 30) + "&\r\n" + Lines("second", 30));
     auto pages = Print(Args(type3));
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_NE(pages[0].find("first 30"), std::string::npos);
-    EXPECT_EQ(pages[0].find("second 1"), std::string::npos);
-    EXPECT_NE(pages[1].find("second 1"), std::string::npos);
+    EXPECT_NE(pages[0].find("first30"), std::string::npos);
+    EXPECT_EQ(pages[0].find("second1"), std::string::npos);
+    EXPECT_NE(pages[1].find("second1"), std::string::npos);
 
     const long type7 = library.AddItem(
         "Seven", 7, Lines("a", 10) + "&\r\n" + Lines("b", 10) + "&\r\n" + Lines("c", 5));
     pages = Print(Args(type7));
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_NE(pages[0].find("b 10"), std::string::npos);
-    EXPECT_NE(pages[1].find("c 1"), std::string::npos);
-    EXPECT_EQ(pages[1].find("b 10"), std::string::npos);
+    EXPECT_NE(pages[0].find("b10"), std::string::npos);
+    EXPECT_NE(pages[1].find("c1"), std::string::npos) << pages[0] << "\f" << pages[1];
+    EXPECT_EQ(pages[1].find("b10"), std::string::npos);
 }
 
 TEST_F(PdfTest, AnUnknownItemOrAnUnwritableFileFails) {
