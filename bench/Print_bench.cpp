@@ -9,6 +9,7 @@
 #include "doc/VersiluxDoc.h"
 #include "support/TempDataSource.h"
 #include "view/PrintItemPdf.h"
+#include "view/PrintableItem.h"
 
 namespace {
 
@@ -60,6 +61,9 @@ void BM_PrintChordChartToPdf(benchmark::State& state) {
             break;
         }
     }
+    // The item stays current after printing: its page count, to confirm.
+    state.counters["pages"] =
+        static_cast<double>(PaginateEntries(f.doc->BuildPrintableEntries()).size());
     state.counters["bytes"] = static_cast<double>(wxFileName(f.args.strPdf).GetSize().ToDouble());
 }
 BENCHMARK(BM_PrintChordChartToPdf)
