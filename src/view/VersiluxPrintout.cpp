@@ -36,8 +36,17 @@ bool CVersiluxPrintout::OnPrintPage(int nPage) {
     if (dc == nullptr || !HasPage(nPage)) {
         return false;
     }
-    // Units are the printer's dots (a preview scales them to its page), and
-    // fonts are sized for the printer's resolution.
+    // Units are the printer's dots, and fonts are sized for the printer's
+    // resolution. A preview draws on a smaller page: it is scaled so that
+    // the printer's page fills it.
+    int pageW = 0;
+    int pageH = 0;
+    GetPageSizePixels(&pageW, &pageH);
+    const wxSize dcSize = dc->GetSize();
+    if (pageW > 0 && pageH > 0 && dcSize.x > 0 && dcSize.y > 0 && dcSize.x != pageW) {
+        dc->SetUserScale(static_cast<double>(dcSize.x) / pageW,
+                         static_cast<double>(dcSize.y) / pageH);
+    }
     int ppiX = 0;
     int ppiY = 0;
     GetPPIPrinter(&ppiX, &ppiY);

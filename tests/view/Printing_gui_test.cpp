@@ -9,6 +9,7 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -241,6 +242,37 @@ TEST_F(PrintingShellTest, TheCommandsAreOnAndThePreviewShowsEveryPage) {
     ProcessPending();
 }
 
+TEST_F(PrintingShellTest, APreviewsSmallerPageShowsThePrintersPageScaledDown) {
+    MoveToItem(Doc(), 10);  // "Amazing Grace (G)"; the demo's margin is 500 dots
+    Doc().ShowListing(CListingKind::Printable);
+    wxBitmap bitmap(496, 701, 24);  // a tenth of an A4 page at 600 dpi
+    {
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        CVersiluxPrintout printout(Doc());
+        printout.SetDC(&dc);
+        printout.SetPPIPrinter(600, 600);
+        printout.SetPageSizePixels(4960, 7010);
+        printout.OnPreparePrinting();
+        ASSERT_TRUE(printout.OnPrintPage(1));
+    }
+    const wxImage image = bitmap.ConvertToImage();
+    int left = image.GetWidth();
+    int bottom = 0;
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 600) {
+                left = std::min(left, x);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    EXPECT_NEAR(left, 50, 2);  // the margin, a tenth
+    EXPECT_GT(bottom, 100);
+    EXPECT_LT(bottom, 700);
+}
+
 TEST_F(PrintingShellTest, APrintModeItemLongerThanTheViewScrolls) {
     const long item = AddItem(shell.Source(), "Very long", 7, Lines("line", 80));
     MoveToItem(Doc(), item);
@@ -314,6 +346,8 @@ TEST_F(PdfTest, ChordsStandAboveTheirSyllablesInThePrintKey) {
         // Lyric lines are two lines apart: a chord line between them.
         EXPECT_NEAR(2 * (s.y - c.y), Find(words, "that").y - s.y, 0.5) << chord;
     }
+    // The margin of 300 dots at 600 dpi is 36 points.
+    EXPECT_NEAR(Find(words, "Amazing").x, 36.0, 0.5);
     // The second line's chord over "saved": G moved two up is A.
     EXPECT_NEAR(Find(words, "A", 1).x, Find(words, "saved").x, 0.5);
 
