@@ -7,6 +7,7 @@
 #include "doc/VersiluxDoc.h"
 #include "support/RecordingCanvas.h"
 #include "support/SmallLibrary.h"
+#include "view/MainListing.h"
 #include "view/PrintableItem.h"
 
 namespace {
@@ -264,6 +265,33 @@ TEST_F(PrintOptionsTest, TheConfiguredColoursAndAFallbackForMissingRows) {
     EXPECT_EQ(options.crChord, kPrintChordFallback);
     EXPECT_EQ(options.crChord, MakeColourValue(255, 0, 0));
     EXPECT_EQ(options.crBar, MakeColourValue(255, 255, 0));
+}
+
+TEST_F(PrintOptionsTest, PrintModeListsTheCurrentItemInTheMainView) {
+    library.Exec("UPDATE config SET Chord_colour=4, [Print Font]=150, Margin=10");
+    const long id = library.AddItem("Chart", 7, "{G}one\r\n&\r\n{C}two", 2, true);
+    CVersiluxDoc doc;
+    doc.m_pItemsSet->m_strFilter = wxString::Format("ID=%ld", id);
+    RequeryOrOpen(*doc.m_pItemsSet);
+    doc.ShowListing(CListingKind::Printable);
+    doc.m_nPrintTranspose = -2;
+    doc.m_bPrintPreferFlats = true;
+    RecordingCanvas canvas;
+    CListingRecord record;
+    DrawMainListing(doc, canvas, record, {});
+    // The document's print key, not the item's own.
+    EXPECT_EQ(canvas.TextSummary(), "F@10,0 one@10,20 Bb@10,60 two@10,80");
+    EXPECT_EQ(canvas.FindText("Bb")->colour, MakeColourValue(0, 0, 255));
+    // Two screens of one line and two heights, each with its blank line, and
+    // the end notice's line and blank line.
+    EXPECT_EQ(record.m_nPrintableBottom, L + 3 * L + 3 * L + 2 * L);
+
+    // Another listing draws no printable item.
+    doc.ShowListing(CListingKind::Schedule);
+    canvas.Clear();
+    DrawMainListing(doc, canvas, record, {});
+    EXPECT_EQ(record.m_nPrintableBottom, 0);
+    EXPECT_TRUE(canvas.Texts().empty());
 }
 
 }  // namespace
