@@ -149,6 +149,10 @@ bool PrintToPdf(wxPrintout& printout, const wxString& strPath, const CPdfPage& p
     const bool bClosed = std::fclose(file.release()) == 0;
     if (!bPrinted || status != CAIRO_STATUS_SUCCESS || !bClosed) {
         strError = wxString::Format("cannot write the file \"%s\"", strPath);
+        if (auto* ours = dynamic_cast<CVersiluxPrintout*>(&printout);
+            ours != nullptr && !ours->GetFailure().empty()) {
+            strError = ours->GetFailure();
+        }
         std::remove(strPath.fn_str());
         return false;
     }

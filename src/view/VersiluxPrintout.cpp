@@ -3,21 +3,42 @@
 #include <wx/dc.h>
 
 #include "doc/VersiluxDoc.h"
+#include "odbc/DBException.h"
 #include "view/MainListing.h"
 #include "view/WxCanvas.h"
 
 CVersiluxPrintout::CVersiluxPrintout(CVersiluxDoc& doc, const wxString& strTitle)
     : wxPrintout(strTitle), m_doc(doc) {}
 
+void CVersiluxPrintout::Fail(const wxString& strMessage) {
+    // Only the first failure is told: the job ends with it.
+    if (m_strFailure.empty()) {
+        m_strFailure = strMessage;
+        if (m_onFailure) {
+            m_onFailure(strMessage);
+        }
+    }
+}
+
 void CVersiluxPrintout::OnPreparePrinting() {
     m_bPrintable = m_doc.m_bPrintable && !m_doc.m_bShowSearch;
     m_entries.clear();
     m_printPageStart.assign(1, 0);
+    m_strFailure.clear();
     if (m_bPrintable) {
-        m_entries = m_doc.BuildPrintableEntries();
-        m_printPageStart = PaginateEntries(m_entries);
-        m_options = PrintOptionsOf(m_doc);
+        // The printing loop runs inside the toolkit: a failure must not leave here.
+        try {
+            m_entries = m_doc.BuildPrintableEntries();
+            m_printPageStart = PaginateEntries(m_entries);
+            m_options = PrintOptionsOf(m_doc);
+        } catch (const CDBException& e) {
+            Fail(e.GetErrorMessage());
+        }
     }
+}
+
+bool CVersiluxPrintout::OnBeginDocument(int nStartPage, int nEndPage) {
+    return m_strFailure.empty() && wxPrintout::OnBeginDocument(nStartPage, nEndPage);
 }
 
 void CVersiluxPrintout::GetPageInfo(int* pMinPage, int* pMaxPage, int* pSelFrom, int* pSelTo) {
@@ -33,7 +54,7 @@ bool CVersiluxPrintout::HasPage(int nPage) {
 
 bool CVersiluxPrintout::OnPrintPage(int nPage) {
     wxDC* dc = GetDC();
-    if (dc == nullptr || !HasPage(nPage)) {
+    if (dc == nullptr || !HasPage(nPage) || !m_strFailure.empty()) {
         return false;
     }
     // Units are the printer's dots, and fonts are sized for the printer's
@@ -61,7 +82,11 @@ bool CVersiluxPrintout::OnPrintPage(int nPage) {
     // More continues from: the screen's page decides it, not the paper's.
     const int nSearchLine = m_doc.m_nSearchLine;
     CListingRecord record;
-    DrawMainListing(m_doc, canvas, record, {});
+    try {
+        DrawMainListing(m_doc, canvas, record, {});
+    } catch (const CDBException& e) {
+        Fail(e.GetErrorMessage());
+    }
     m_doc.m_nSearchLine = nSearchLine;
-    return true;
+    return m_strFailure.empty();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <wx/print.h>
+#include <functional>
 #include <vector>
 
 #include "view/PrintableItem.h"
@@ -19,14 +20,23 @@ class CVersiluxPrintout : public wxPrintout {
     void OnPreparePrinting() override;
     void GetPageInfo(int* pMinPage, int* pMaxPage, int* pSelFrom, int* pSelTo) override;
     bool HasPage(int nPage) override;
+    bool OnBeginDocument(int nStartPage, int nEndPage) override;
     bool OnPrintPage(int nPage) override;
+
+    // A database failure while printing: the message, "" when there was
+    // none. The job ends at the failure; onFailure, when set, is told too.
+    const wxString& GetFailure() const { return m_strFailure; }
+    std::function<void(const wxString&)> m_onFailure;
 
     int GetPageCount() const { return static_cast<int>(m_printPageStart.size()); }
     // The first entry of each page, in print mode.
     const std::vector<int>& GetPageStarts() const { return m_printPageStart; }
 
   private:
+    void Fail(const wxString& strMessage);
+
     CVersiluxDoc& m_doc;
+    wxString m_strFailure;
     bool m_bPrintable = false;
     std::vector<wxString> m_entries;
     std::vector<int> m_printPageStart{0};

@@ -111,7 +111,14 @@ wxPrintout* CVersiluxView::OnCreatePrintout() {
     }
     wxString title = doc->GetUserReadableName();
     title.Trim(true);
-    return new CVersiluxPrintout(*doc, title.empty() ? wxString("Versilux") : title);
+    auto* printout = new CVersiluxPrintout(*doc, title.empty() ? wxString("Versilux") : title);
+    // The message follows once the printing loop has ended.
+    printout->m_onFailure = [this](const wxString& strMessage) {
+        CallAfter([this, strMessage] {
+            wxMessageBox(strMessage, "Versilux", wxOK | wxICON_ERROR, m_pFrame);
+        });
+    };
+    return printout;
 }
 
 bool CVersiluxView::OnClose(bool /*bDeleteWindow*/) {

@@ -389,6 +389,18 @@ TEST_F(PdfTest, AnUnknownItemOrAnUnwritableFileFails) {
     args.strPdf = "/nonexistent-folder/out.pdf";
     EXPECT_EQ(PrintItemToPdf(*doc, args, error), 1);
     EXPECT_NE(error.Find("cannot write"), wxNOT_FOUND);
+    EXPECT_FALSE(wxFileExists(args.strPdf));
+}
+
+TEST_F(PdfTest, ADatabaseFailureEndsThePrintWithTheDriversMessage) {
+    const long id = library.AddItem("Hymn", 7, "{G}words");
+    library.Exec("DROP TABLE Colours");
+    wxString error;
+    EXPECT_EQ(PrintItemToPdf(*doc, Args(id), error), 1);
+    EXPECT_NE(error.Lower().Find("colours"), wxNOT_FOUND) << error;
+    EXPECT_FALSE(wxFileExists(pdf));
+    // The single-item build was undone: no preview mode is left on.
+    EXPECT_FALSE(doc->m_bPreview);
 }
 
 }  // namespace
