@@ -15,6 +15,7 @@
 #include "doc/ExchangeText.h"
 #include "doc/VersiluxDoc.h"
 #include "view/ExportScreens.h"
+#include "view/PrintItemPdf.h"
 
 namespace {
 
@@ -272,6 +273,40 @@ int RunExportScreens(int argc, char** argv) {
     return rc;
 }
 
+int RunPrintItem(int argc, char** argv) {
+    CPrintItemArgs args;
+    if (!ParsePrintItemArgs(argc, argv, 2, args)) {
+        return Fail(kPrintItemUsage, 2);
+    }
+    RerunUnderVirtualDisplay(argc, argv);
+    if (wxString why; !CanReachDisplay(why)) {
+        return Fail(why + "\nversilux: --print-item needs a display (run it under xvfb-run)", 1);
+    }
+    wxApp::SetInstance(new wxApp);  // a plain application: no windows, only drawing
+    if (!wxEntryStart(argc, argv)) {
+        return Fail("versilux: --print-item needs a display (run it under xvfb-run)", 1);
+    }
+    int rc = 1;
+    {
+        wxString error;
+        std::unique_ptr<CVersiluxDoc> doc = OpenVersiluxDocument(error);
+        if (!doc) {
+            Fail(error, 1);
+        } else {
+            try {
+                rc = PrintItemToPdf(*doc, args, error);
+                if (rc != 0) {
+                    Fail("versilux: " + error, rc);
+                }
+            } catch (const std::exception& e) {
+                rc = Fail(DescribeStartupFailure(e), 1);
+            }
+        }
+    }  // the document goes before the toolkit is cleaned up
+    wxEntryCleanup();
+    return rc;
+}
+
 }  // namespace
 
 bool RunHeadlessCommand(int argc, char** argv, int& rc) {
@@ -299,16 +334,20 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         rc = RunExportScreens(argc, argv);
         return true;
     }
+    if (command == "--print-item") {
+        rc = RunPrintItem(argc, argv);
+        return true;
+    }
     if (command == "--help" || command == "-h") {
-        std::printf("%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage, kSearchUsage,
-                    kStatsUsage, kExportScreensUsage);
+        std::printf("%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage, kSearchUsage,
+                    kStatsUsage, kExportScreensUsage, kPrintItemUsage);
         rc = 0;
         return true;
     }
     // The program itself takes at most a document file name.
     if (command.StartsWith("-") || argc > 2) {
-        std::fprintf(stderr, "%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage,
-                     kSearchUsage, kStatsUsage, kExportScreensUsage);
+        std::fprintf(stderr, "%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage,
+                     kSearchUsage, kStatsUsage, kExportScreensUsage, kPrintItemUsage);
         rc = 2;
         return true;
     }

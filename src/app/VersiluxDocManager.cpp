@@ -18,14 +18,11 @@ wxBEGIN_EVENT_TABLE(CVersiluxDocManager, wxDocManager)
     EVT_MENU(wxID_NEW, CVersiluxDocManager::OnNew)
     EVT_MENU(wxID_OPEN, CVersiluxDocManager::OnOpen)
     EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, CVersiluxDocManager::OnRecentFile)
-    // The view saves search results and will print; the framework's versions
-    // would write or print the document instead, so without a view: nothing.
+    // The view saves search results; the framework's version would write the
+    // document instead, so without a view: nothing. Print, Print Preview and
+    // Print Setup are the framework's, printing the view's own printout.
     EVT_MENU(wxID_SAVE, CVersiluxDocManager::OnNotYetAvailable)
-    EVT_MENU(wxID_PRINT, CVersiluxDocManager::OnNotYetAvailable)
-    EVT_MENU(wxID_PREVIEW, CVersiluxDocManager::OnNotYetAvailable)
     EVT_UPDATE_UI(wxID_SAVE, CVersiluxDocManager::OnUpdateNotYetAvailable)
-    EVT_UPDATE_UI(wxID_PRINT, CVersiluxDocManager::OnUpdateNotYetAvailable)
-    EVT_UPDATE_UI(wxID_PREVIEW, CVersiluxDocManager::OnUpdateNotYetAvailable)
 wxEND_EVENT_TABLE()
     // clang-format on
 

@@ -58,6 +58,11 @@ class CVersiluxDoc : public wxDocument {
     wxString NextEntryFromFile(int& nTranspose, int& nForeground, int& nForeground2,
                                int& nBackground, bool& bPreferFlats, int& nType,
                                wxString& strTitle);
+    // The show list of the current item of m_pItemsSet alone, as printing
+    // lays it out (PrintableEntries.cpp). The show's own list, its build
+    // state and the source switches stay as they were, so a running show
+    // goes on undisturbed.
+    std::vector<wxString> BuildPrintableEntries();
     bool HasMoreParts() const { return !m_strPartText.empty(); }
     bool IsContinuation() const { return m_nPartIndex > 0; }
 

@@ -4,6 +4,7 @@
 
 #include "doc/VersiluxDoc.h"
 #include "view/Canvas.h"
+#include "view/PrintableItem.h"
 
 namespace {
 
@@ -26,10 +27,11 @@ void DrawMainListing(CVersiluxDoc& doc, Canvas& canvas, CListingRecord& record,
     doc.m_bScrollTop = false;
     record.m_nSearchLineHeight = 0;
     record.m_bSearchMore = false;
+    record.m_nPrintableBottom = 0;
     if (doc.m_bShowSearch) {
         DrawSearchResults(doc, canvas, record, onRowNotRecorded);
     } else if (doc.m_bPrintable) {
-        // The printable item is drawn by the printing code.
+        record.m_nPrintableBottom = DrawPrintableItem(doc, canvas).nBottom;
     } else if (doc.m_bShowStats) {
         DrawStatistics(doc, canvas);
     } else if (!doc.m_bPreview && doc.m_nScheduleID > 0) {

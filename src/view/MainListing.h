@@ -1,6 +1,6 @@
 // What the main window lists between and during shows, drawn through a
-// Canvas: search results, usage statistics or the current schedule's items,
-// chosen from the document's switches in that fixed order.
+// Canvas: search results, the current item as it prints, usage statistics or
+// the current schedule's items, chosen from the document's switches in that fixed order.
 #pragma once
 
 #include <array>
@@ -19,6 +19,7 @@ struct CListingRecord {
     std::array<int, kMaxRows> m_searchItemIDs{};
     std::array<int, kMaxRows> m_searchItemBottoms{};
     int m_nSearchItemCount = 0;
+    int m_nPrintableBottom = 0;  // the printable item's height; 0 after any other listing
 };
 
 // The bottom of the listing area; a search page stops before passing it.

@@ -6,6 +6,7 @@
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
 #include "view/ScreenRenderer.h"
+#include "view/VersiluxPrintout.h"
 #include "view/ViewCanvas.h"
 #include "view/WxCanvas.h"
 
@@ -86,6 +87,14 @@ void CVersiluxView::OnDraw(wxDC* pDC) {
     WxCanvas canvas(*pDC);
     bool bNotRecorded = false;
     DrawMainListing(*doc, canvas, m_listing, [&bNotRecorded] { bNotRecorded = true; });
+    // A long printable item scrolls; the area is resized after the paint.
+    if (const int bottom = m_listing.m_nPrintableBottom; m_pCanvas != nullptr) {
+        CallAfter([this, bottom] {
+            if (m_pCanvas != nullptr) {
+                m_pCanvas->SetAreaHeight(bottom);
+            }
+        });
+    }
     // A message box cannot open inside a paint: it follows once the paint is done.
     if (bNotRecorded && !m_bRowsNotRecorded) {
         m_bRowsNotRecorded = true;
@@ -94,6 +103,23 @@ void CVersiluxView::OnDraw(wxDC* pDC) {
             m_bRowsNotRecorded = false;
         });
     }
+}
+
+wxPrintout* CVersiluxView::OnCreatePrintout() {
+    CVersiluxDoc* doc = GetVersiluxDoc();
+    if (doc == nullptr) {
+        return nullptr;
+    }
+    wxString title = doc->GetUserReadableName();
+    title.Trim(true);
+    auto* printout = new CVersiluxPrintout(*doc, title.empty() ? wxString("Versilux") : title);
+    // The message follows once the printing loop has ended.
+    printout->m_onFailure = [this](const wxString& strMessage) {
+        CallAfter([this, strMessage] {
+            wxMessageBox(strMessage, "Versilux", wxOK | wxICON_ERROR, m_pFrame);
+        });
+    };
+    return printout;
 }
 
 bool CVersiluxView::OnClose(bool /*bDeleteWindow*/) {

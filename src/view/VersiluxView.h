@@ -25,6 +25,9 @@ class CVersiluxView : public wxView {
 
     bool OnCreate(wxDocument* pDoc, long nFlags) override;
     void OnDraw(wxDC* pDC) override;
+    // File > Print and Print Preview: the view's listing on paper (owned by
+    // whoever asked for it).
+    wxPrintout* OnCreatePrintout() override;
     void OnUpdate(wxView* pSender, wxObject* pHint) override;
     void OnChangeFilename() override;
     bool OnClose(bool bDeleteWindow) override;

@@ -2,6 +2,8 @@
 
 #include "view/VersiluxView.h"
 
+#include <algorithm>
+
 CViewCanvas::CViewCanvas(CVersiluxView* pView, wxWindow* pParent)
     : wxScrolledWindow(pParent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                        wxHSCROLL | wxVSCROLL | wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE),
@@ -27,6 +29,14 @@ int CViewCanvas::GetScrollTopPixels() const {
 
 void CViewCanvas::ScrollToPixels(int y) {
     Scroll(0, std::max(0, y) / kScrollUnit);
+}
+
+void CViewCanvas::SetAreaHeight(int nHeight) {
+    const int height = std::max(kAreaHeight, nHeight);
+    if (height != m_nAreaHeight) {
+        m_nAreaHeight = height;
+        SetVirtualSize(kAreaWidth, height);
+    }
 }
 
 void CViewCanvas::OnRightDown(wxMouseEvent& event) {

@@ -23,10 +23,14 @@ class CViewCanvas : public wxScrolledWindow {
     int GetScrollTopPixels() const;
     // Scrolls so that pixel row y is at the top, x back at 0.
     void ScrollToPixels(int y);
+    // Makes the area tall enough for nHeight pixels (never less than the
+    // usual area), keeping the scroll position.
+    void SetAreaHeight(int nHeight);
 
   private:
     void OnKeyDown(wxKeyEvent& event);
     void OnRightDown(wxMouseEvent& event);
 
     CVersiluxView* m_pView = nullptr;
+    int m_nAreaHeight = kAreaHeight;
 };
