@@ -22,6 +22,15 @@ wxString ChosenPath(const wxFileDialog& dlg) {
 
 }  // namespace
 
+wxString CVersiluxDoc::OfferedFileName() const {
+    // Stored names may be padded with blanks, which would end up in the
+    // file's name, and may hold a slash, which a file name cannot.
+    wxString strName = m_strScheduleName;
+    strName.Trim(true).Trim(false);
+    strName.Replace("/", "-");
+    return strName;
+}
+
 std::string CVersiluxDoc::FormatPlayerFile(int nScheduleID) {
     CPlayerFileWriter writer;
     for (const CScheduleEntry& entry : ReadScheduleEntries(nScheduleID)) {
@@ -71,11 +80,8 @@ CPlayerImport CVersiluxDoc::ImportPlayerFile(const wxString& strPath, wxString& 
 }
 
 void CVersiluxDoc::OnFileExportPlayer(wxCommandEvent& /*event*/) {
-    // A schedule name may hold a slash, which a file name cannot.
-    wxString strName = m_strScheduleName;
-    strName.Replace("/", "-");
-    wxFileDialog dlg(GetDocumentWindow(), "Save As", wxString(), strName, kPlayerFileWildcard,
-                     wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dlg(GetDocumentWindow(), "Save As", wxString(), OfferedFileName(),
+                     kPlayerFileWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dlg.ShowModal() != wxID_OK) {
         return;
     }
@@ -101,7 +107,7 @@ void CVersiluxDoc::OnUpdateFileExportPlayer(wxUpdateUIEvent& event) {
 }
 
 void CVersiluxDoc::OnFileImportPlayer(wxCommandEvent& /*event*/) {
-    wxFileDialog dlg(GetDocumentWindow(), "Open", wxString(), m_strScheduleName,
+    wxFileDialog dlg(GetDocumentWindow(), "Open", wxString(), OfferedFileName(),
                      kPlayerFileWildcard, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dlg.ShowModal() != wxID_OK) {
         m_nScheduleID = 0;

@@ -114,6 +114,8 @@ class CVersiluxDoc : public wxDocument {
     // read changes nothing; otherwise m_nScheduleID becomes -1. The caller
     // refreshes the views.
     CPlayerImport ImportPlayerFile(const wxString& strPath, wxString& strError);
+    // The schedule's name as the file dialogs offer it.
+    wxString OfferedFileName() const;
 
     // ---- what the main view lists ----
     // The one switch between the listings; the caller refreshes the views.
