@@ -237,20 +237,21 @@ void RerunUnderVirtualDisplay(int argc, char** argv) {
     execvp("xvfb-run", args.data());  // returns only when xvfb-run is not installed
 }
 
-int RunExportScreens(int argc, char** argv) {
-    CExportScreensArgs args;
-    if (!ParseExportScreensArgs(argc, argv, 2, args)) {
-        return Fail(kExportScreensUsage, 2);
-    }
+// Runs drawing work on the document with the toolkit started (on a virtual
+// display when there is no real one); the work's exit code, or 1 with the
+// reason. The document goes before the toolkit is cleaned up.
+int WithDrawingDocument(int argc, char** argv, const char* strCommand,
+                        const std::function<int(CVersiluxDoc&, wxString&)>& work) {
     RerunUnderVirtualDisplay(argc, argv);
+    const wxString needsDisplay =
+        wxString::Format("versilux: %s needs a display (run it under xvfb-run)", strCommand);
     // The toolkit traps rather than fails without a display: ask first.
     if (wxString why; !CanReachDisplay(why)) {
-        return Fail(why + "\nversilux: --export-screens needs a display (run it under xvfb-run)",
-                    1);
+        return Fail(why + "\n" + needsDisplay, 1);
     }
     wxApp::SetInstance(new wxApp);  // a plain application: no windows, only drawing
     if (!wxEntryStart(argc, argv)) {
-        return Fail("versilux: --export-screens needs a display (run it under xvfb-run)", 1);
+        return Fail(needsDisplay, 1);
     }
     int rc = 1;
     {
@@ -260,7 +261,7 @@ int RunExportScreens(int argc, char** argv) {
             Fail(error, 1);
         } else {
             try {
-                rc = ExportScreens(*doc, args.nScheduleID, args.size, args.strOutDir, error);
+                rc = work(*doc, error);
                 if (rc != 0) {
                     Fail("versilux: " + error, rc);
                 }
@@ -268,9 +269,20 @@ int RunExportScreens(int argc, char** argv) {
                 rc = Fail(DescribeStartupFailure(e), 1);
             }
         }
-    }  // the document goes before the toolkit is cleaned up
+    }
     wxEntryCleanup();
     return rc;
+}
+
+int RunExportScreens(int argc, char** argv) {
+    CExportScreensArgs args;
+    if (!ParseExportScreensArgs(argc, argv, 2, args)) {
+        return Fail(kExportScreensUsage, 2);
+    }
+    return WithDrawingDocument(
+        argc, argv, "--export-screens", [&](CVersiluxDoc& doc, wxString& error) {
+            return ExportScreens(doc, args.nScheduleID, args.size, args.strOutDir, error);
+        });
 }
 
 int RunPrintItem(int argc, char** argv) {
@@ -278,33 +290,9 @@ int RunPrintItem(int argc, char** argv) {
     if (!ParsePrintItemArgs(argc, argv, 2, args)) {
         return Fail(kPrintItemUsage, 2);
     }
-    RerunUnderVirtualDisplay(argc, argv);
-    if (wxString why; !CanReachDisplay(why)) {
-        return Fail(why + "\nversilux: --print-item needs a display (run it under xvfb-run)", 1);
-    }
-    wxApp::SetInstance(new wxApp);  // a plain application: no windows, only drawing
-    if (!wxEntryStart(argc, argv)) {
-        return Fail("versilux: --print-item needs a display (run it under xvfb-run)", 1);
-    }
-    int rc = 1;
-    {
-        wxString error;
-        std::unique_ptr<CVersiluxDoc> doc = OpenVersiluxDocument(error);
-        if (!doc) {
-            Fail(error, 1);
-        } else {
-            try {
-                rc = PrintItemToPdf(*doc, args, error);
-                if (rc != 0) {
-                    Fail("versilux: " + error, rc);
-                }
-            } catch (const std::exception& e) {
-                rc = Fail(DescribeStartupFailure(e), 1);
-            }
-        }
-    }  // the document goes before the toolkit is cleaned up
-    wxEntryCleanup();
-    return rc;
+    return WithDrawingDocument(argc, argv, "--print-item", [&](CVersiluxDoc& doc, wxString& error) {
+        return PrintItemToPdf(doc, args, error);
+    });
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "show/FullScreenWnd.h"
 #include "support/Click.h"
 #include "support/DialogExpectations.h"
+#include "support/ItemEditorFixture.h"
 #include "support/ShellFixture.h"
 #include "support/SmallLibrary.h"
 #include "support/WaitFor.h"
@@ -23,21 +24,8 @@
 
 namespace {
 
-class ItemEditorToolsTest : public testing::Test {
+class ItemEditorToolsTest : public ItemEditorFixture {
   protected:
-    CVersiluxDoc& Doc() {
-        if (!m_pDoc) {
-            m_pDoc = std::make_unique<CVersiluxDoc>();
-        }
-        return *m_pDoc;
-    }
-    CDatabaseDlg& Editor() {
-        if (!m_pDlg) {
-            m_pDlg = std::make_unique<CDatabaseDlg>(nullptr, &Doc());
-            m_pDlg->InitDialog();
-        }
-        return *m_pDlg;
-    }
     // The editor with the item loaded from the list of all kinds.
     CDatabaseDlg& Loaded(long nID) {
         CDatabaseDlg& dlg = Editor();
@@ -47,18 +35,8 @@ class ItemEditorToolsTest : public testing::Test {
         EXPECT_EQ(dlg.m_nItemID, nID);
         return dlg;
     }
-    void Click(int nId) {
-        wxButton* button = Editor().GetButton(nId);
-        ASSERT_NE(button, nullptr);
-        ASSERT_TRUE(button->IsEnabled()) << button->GetLabel();
-        ::Click(button);
-    }
     bool SaveEnabled() { return Editor().GetButton(wxID_CANCEL)->IsEnabled(); }
     wxTextCtrl* Field1() { return Editor().GetField1Edit(); }
-
-    SmallLibrary m_library;
-    std::unique_ptr<CVersiluxDoc> m_pDoc;
-    std::unique_ptr<CDatabaseDlg> m_pDlg;
 };
 
 TEST_F(ItemEditorToolsTest, TheToolsAreOnFromTheStartPreviewWithAnItemPrintableForChartTypes) {

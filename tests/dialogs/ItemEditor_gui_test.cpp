@@ -14,42 +14,24 @@
 #include "doc/VersiluxDoc.h"
 #include "support/Click.h"
 #include "support/DialogExpectations.h"
+#include "support/ItemEditorFixture.h"
 #include "support/ShellFixture.h"
 #include "support/SmallLibrary.h"
 
 namespace {
 
-class ItemEditorTest : public testing::Test {
+class ItemEditorTest : public ItemEditorFixture {
   protected:
     void SetUp() override {
         m_library.Exec("UPDATE config SET Screen2_default=5, Screen5_default=50");
         m_library.Exec("DELETE FROM VPD WHERE ID=3");
     }
 
-    CVersiluxDoc& Doc() {
-        if (!m_pDoc) {
-            m_pDoc = std::make_unique<CVersiluxDoc>();
-        }
-        return *m_pDoc;
-    }
-    CDatabaseDlg& Editor() {
-        if (!m_pDlg) {
-            m_pDlg = std::make_unique<CDatabaseDlg>(nullptr, &Doc());
-            m_pDlg->InitDialog();
-        }
-        return *m_pDlg;
-    }
     TempDataSource& Source() { return m_library.Source(); }
 
     // The operator's click on the entry.
     void Select(long nIndex) {
         Editor().GetItemList()->SetItemState(nIndex, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-    }
-    void Click(int nId) {
-        wxButton* button = Editor().GetButton(nId);
-        ASSERT_NE(button, nullptr);
-        ASSERT_TRUE(button->IsEnabled()) << button->GetLabel();
-        ::Click(button);
     }
     // Typing into a box: the change event fires as for a keystroke.
     static void Type(wxTextCtrl* pBox, const wxString& strText) { pBox->SetValue(strText); }
@@ -69,9 +51,6 @@ class ItemEditorTest : public testing::Test {
     }
     long ItemCount() { return Source().QueryNumber("SELECT COUNT(*) FROM items"); }
 
-    SmallLibrary m_library;
-    std::unique_ptr<CVersiluxDoc> m_pDoc;
-    std::unique_ptr<CDatabaseDlg> m_pDlg;
     wxString m_strStray;
 };
 
