@@ -72,7 +72,7 @@ class PrintingShellTest : public testing::Test {
         EXPECT_TRUE(preview->RenderPage(1));  // the first page finds the page count
         const int pages = preview->GetMaxPage();
         EXPECT_EQ(preview->GetMinPage(), 1);
-        frame->Destroy();
+        frame->Close(true);  // as the operator closes it: the frame ends its disabler
         ProcessPending();
         return pages;
     }
@@ -141,7 +141,7 @@ TEST_F(PrintingShellTest, TheCommandsAreOnAndThePreviewShowsEveryPage) {
         }
     }
     ASSERT_NE(opened, nullptr);
-    opened->Destroy();
+    opened->Close(true);
     ProcessPending();
 }
 
