@@ -74,7 +74,7 @@ CPlayerImport CVersiluxDoc::ImportPlayerFile(const wxString& strPath, wxString& 
     m_playerFile = std::move(file);
     m_strScheduleName = wxFileName(strPath).GetFullName();
     SetTitle(m_strScheduleName);
-    m_strPartText.clear();
+    m_show.m_strPartText.clear();
     m_bPlayerFile = true;
     return CPlayerImport::Imported;
 }

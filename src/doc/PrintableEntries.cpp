@@ -32,14 +32,10 @@ class CSwappedState {
 }  // namespace
 
 std::vector<wxString> CVersiluxDoc::BuildPrintableEntries() {
-    // The builder writes only these members; they hold the show's list and
-    // position in its source while a show runs.
-    CSwappedState saved(m_arrEntries, m_arrTitles, m_arrEntryFlags, m_arrPartNumber, m_arrPartCount,
-                        m_arrFgRed, m_arrFgGreen, m_arrFgBlue, m_arrFg2Red, m_arrFg2Green,
-                        m_arrFg2Blue, m_arrBgRed, m_arrBgGreen, m_arrBgBlue, m_arrTranspose,
-                        m_arrPreferFlats, m_nLastEntry, m_nItemCount, m_strPartText,
-                        m_strPartHeading, m_nPartIndex, m_bPreview, m_bPreviewDone);
+    // The show's list and the builder's state are set aside for the build
+    // and put back afterwards, also when it fails: a running show plays on.
+    CSwappedState saved(m_show, m_bPreview, m_bPreviewDone);
     m_bPreview = true;
     BuildShowList();
-    return m_arrEntries;
+    return m_show.m_arrEntries;
 }

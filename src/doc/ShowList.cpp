@@ -55,23 +55,11 @@ void CVersiluxDoc::BuildShowList() {
         m_bPreviewDone = false;
     } else if (bFile) {
         m_playerFile.Rewind();
-        m_nItemCount = 0;
     } else {
         OpenScheduleRows(m_nScheduleID);
     }
-    m_strPartText.clear();
-    m_strPartHeading.clear();
-    m_nPartIndex = 0;
-
-    m_arrEntries.clear();
-    m_arrTitles.clear();
-    for (auto* array : {&m_arrEntryFlags, &m_arrFgRed, &m_arrFgGreen, &m_arrFgBlue, &m_arrFg2Red,
-                        &m_arrFg2Green, &m_arrFg2Blue, &m_arrBgRed, &m_arrBgGreen, &m_arrBgBlue,
-                        &m_arrTranspose, &m_arrPreferFlats}) {
-        array->clear();
-    }
-    m_arrPartNumber.clear();
-    m_arrPartCount.clear();
+    // A build starts from nothing: no entries, no item half split.
+    m_show = CShowListData();
 
     // The palette cannot change during a build: each colour is read once.
     // The fallback is part of the key, since a missing number stands for
@@ -100,11 +88,11 @@ void CVersiluxDoc::BuildShowList() {
             bContinue = false;
             continue;
         }
-        m_arrEntries.push_back(strEntry);
+        m_show.m_arrEntries.push_back(strEntry);
         if (strTitle != strPreviousTitle) {
-            m_arrTitles.push_back(strTitle);
+            m_show.m_arrTitles.push_back(strTitle);
             strPreviousTitle = strTitle;
-            ++m_nItemCount;
+            ++m_show.m_nItemCount;
         }
 
         COLORREF fg, fg2, bg;
@@ -130,35 +118,35 @@ void CVersiluxDoc::BuildShowList() {
             t = (bSingle || nTranspose == 999) ? item.m_Transpose : nTranspose;
             flats = item.m_PreferFlats;
         }
-        AppendColour(fg, m_arrFgRed, m_arrFgGreen, m_arrFgBlue);
-        AppendColour(fg2, m_arrFg2Red, m_arrFg2Green, m_arrFg2Blue);
-        AppendColour(bg, m_arrBgRed, m_arrBgGreen, m_arrBgBlue);
-        m_arrTranspose.push_back(static_cast<unsigned char>(t + 12));
-        m_arrPreferFlats.push_back(flats ? 1 : 0);
+        AppendColour(fg, m_show.m_arrFgRed, m_show.m_arrFgGreen, m_show.m_arrFgBlue);
+        AppendColour(fg2, m_show.m_arrFg2Red, m_show.m_arrFg2Green, m_show.m_arrFg2Blue);
+        AppendColour(bg, m_show.m_arrBgRed, m_show.m_arrBgGreen, m_show.m_arrBgBlue);
+        m_show.m_arrTranspose.push_back(static_cast<unsigned char>(t + 12));
+        m_show.m_arrPreferFlats.push_back(flats ? 1 : 0);
 
         const int v = (HasMoreParts() ? 1 : 0) + (IsContinuation() ? 2 : 0);
-        m_arrEntryFlags.push_back(static_cast<unsigned char>(v));
+        m_show.m_arrEntryFlags.push_back(static_cast<unsigned char>(v));
         if (v == 0 || v == 1) {
-            m_arrPartCount.insert(m_arrPartCount.end(), nPartCounter, nPartCounter);
+            m_show.m_arrPartCount.insert(m_show.m_arrPartCount.end(), nPartCounter, nPartCounter);
             nPartCounter = 1;
         } else {
             ++nPartCounter;
         }
-        m_arrPartNumber.push_back(nPartCounter);
+        m_show.m_arrPartNumber.push_back(nPartCounter);
     }
-    m_arrPartCount.insert(m_arrPartCount.end(), nPartCounter, nPartCounter);
+    m_show.m_arrPartCount.insert(m_show.m_arrPartCount.end(), nPartCounter, nPartCounter);
 
-    m_arrEntries.push_back(kEntryEndNotice);
-    m_arrEntries.push_back(kEntryMenu);
-    m_nLastEntry = static_cast<int>(m_arrEntries.size()) - 1;
-    m_arrEntryFlags.push_back(0);
-    m_arrPartNumber.push_back(1);
-    m_arrPartCount.push_back(1);
+    m_show.m_arrEntries.push_back(kEntryEndNotice);
+    m_show.m_arrEntries.push_back(kEntryMenu);
+    m_show.m_nLastEntry = static_cast<int>(m_show.m_arrEntries.size()) - 1;
+    m_show.m_arrEntryFlags.push_back(0);
+    m_show.m_arrPartNumber.push_back(1);
+    m_show.m_arrPartCount.push_back(1);
 
     if (bSingle) {
-        m_nItemCount = 1;
+        m_show.m_nItemCount = 1;
     } else if (!bFile) {
-        m_nItemCount = static_cast<int>(m_pScheduleItemSet->GetRecordCount());
+        m_show.m_nItemCount = static_cast<int>(m_pScheduleItemSet->GetRecordCount());
     }
 }
 
@@ -171,16 +159,16 @@ wxString CVersiluxDoc::NextEntryFromDatabase(int& nTranspose, wxString& strTitle
     CItemsSet& item = *m_pItemsSet;
     CScheduleItemSet& row = *m_pScheduleItemSet;
     if (!bSingle) {
-        // Parts after the first come from the text kept in m_strPartText.
-        if (m_strPartText.empty()) {
+        // Parts after the first come from the text kept in m_show.m_strPartText.
+        if (m_show.m_strPartText.empty()) {
             item.m_strFilter = wxString::Format("ID=%d", row.m_Item_ID);
             RequeryOrOpen(item);
         }
         m_bShowSearch = false;
     }
     if (!item.IsOpen() || item.IsEOF() || item.IsBOF() || item.IsDeleted()) {
-        m_nPartIndex = 0;
-        m_strPartText.clear();
+        m_show.m_nPartIndex = 0;
+        m_show.m_strPartText.clear();
         if (!bSingle) {
             row.MoveNext();
         }
@@ -190,12 +178,13 @@ wxString CVersiluxDoc::NextEntryFromDatabase(int& nTranspose, wxString& strTitle
 
     CEntryTexts texts;
     texts.nType = item.m_Type;
-    if (m_strPartText.empty()) {  // later parts need nothing but the type
+    if (m_show.m_strPartText.empty()) {  // later parts need nothing but the type
         texts = {item.m_Type,     item.m_Heading1,
                  item.m_Heading2, m_bAltH2 ? item.m_Heading2_alt : item.m_Heading2,
                  item.m_Field1,   item.m_Field2};
     }
-    const wxString strEntry = NextItemEntry(texts, m_strPartText, m_strPartHeading, m_nPartIndex);
+    const wxString strEntry =
+        NextItemEntry(texts, m_show.m_strPartText, m_show.m_strPartHeading, m_show.m_nPartIndex);
     nTranspose = bSingle ? 0 : row.m_Transpose;
     if (!HasMoreParts()) {
         if (bSingle) {
@@ -211,7 +200,7 @@ wxString CVersiluxDoc::NextEntryFromFile(int& nTranspose, int& nForeground, int&
                                          int& nBackground, bool& bPreferFlats, int& nType,
                                          wxString& strTitle) {
     CEntryTexts texts;
-    if (m_strPartText.empty()) {
+    if (m_show.m_strPartText.empty()) {
         nType = 0;
         nTranspose = 0;
         CPlayerItem item;
@@ -221,7 +210,7 @@ wxString CVersiluxDoc::NextEntryFromFile(int& nTranspose, int& nForeground, int&
         }
         m_bShowSearch = false;
         if (read == CPlayerRead::Unreadable) {
-            m_nPartIndex = 0;
+            m_show.m_nPartIndex = 0;
             return kEntryNotFound;
         }
         nType = item.nType;
@@ -238,35 +227,38 @@ wxString CVersiluxDoc::NextEntryFromFile(int& nTranspose, int& nForeground, int&
         m_bShowSearch = false;
         texts.nType = nType;  // the next part of the item being split
     }
-    return NextItemEntry(texts, m_strPartText, m_strPartHeading, m_nPartIndex);
+    return NextItemEntry(texts, m_show.m_strPartText, m_show.m_strPartHeading, m_show.m_nPartIndex);
 }
 
 wxString CVersiluxDoc::GetEntry(int i) const {
-    return m_arrEntries.empty()
+    return m_show.m_arrEntries.empty()
                ? wxString()
-               : m_arrEntries[std::clamp(i, 0, static_cast<int>(m_arrEntries.size()) - 1)];
+               : m_show.m_arrEntries[std::clamp(i, 0,
+                                                static_cast<int>(m_show.m_arrEntries.size()) - 1)];
 }
 unsigned char CVersiluxDoc::GetEntryFlags(int i) const {
-    return ElementAt(m_arrEntryFlags, i);
+    return ElementAt(m_show.m_arrEntryFlags, i);
 }
 int CVersiluxDoc::GetPartNumber(int i) const {
-    return ElementAt(m_arrPartNumber, i);
+    return ElementAt(m_show.m_arrPartNumber, i);
 }
 int CVersiluxDoc::GetPartCount(int i) const {
-    return ElementAt(m_arrPartCount, i);
+    return ElementAt(m_show.m_arrPartCount, i);
 }
 COLORREF CVersiluxDoc::GetForeground(int i) const {
-    return ColourAt(m_arrFgRed, m_arrFgGreen, m_arrFgBlue, i);
+    return ColourAt(m_show.m_arrFgRed, m_show.m_arrFgGreen, m_show.m_arrFgBlue, i);
 }
 COLORREF CVersiluxDoc::GetForeground2(int i) const {
-    return ColourAt(m_arrFg2Red, m_arrFg2Green, m_arrFg2Blue, i);
+    return ColourAt(m_show.m_arrFg2Red, m_show.m_arrFg2Green, m_show.m_arrFg2Blue, i);
 }
 COLORREF CVersiluxDoc::GetBackground(int i) const {
-    return ColourAt(m_arrBgRed, m_arrBgGreen, m_arrBgBlue, i);
+    return ColourAt(m_show.m_arrBgRed, m_show.m_arrBgGreen, m_show.m_arrBgBlue, i);
 }
 int CVersiluxDoc::GetTranspose(int i) const {
-    return m_arrTranspose.empty() ? 0 : static_cast<int>(ElementAt(m_arrTranspose, i)) - 12;
+    return m_show.m_arrTranspose.empty()
+               ? 0
+               : static_cast<int>(ElementAt(m_show.m_arrTranspose, i)) - 12;
 }
 bool CVersiluxDoc::GetPreferFlats(int i) const {
-    return ElementAt(m_arrPreferFlats, i) != 0;
+    return ElementAt(m_show.m_arrPreferFlats, i) != 0;
 }

@@ -8,7 +8,7 @@ constexpr unsigned char kContinuesPrevious = 2;
 }  // namespace
 
 int CVersiluxDoc::LastPartOf(int i) const {
-    while (i < m_nLastEntry && (GetEntryFlags(i) & kMorePartsFollow) != 0) {
+    while (i < m_show.m_nLastEntry && (GetEntryFlags(i) & kMorePartsFollow) != 0) {
         ++i;
     }
     return i;
@@ -23,8 +23,8 @@ int CVersiluxDoc::FirstPartOf(int i) const {
 
 int CVersiluxDoc::EntryOfItem(int n) const {
     int i = 0;
-    while (i < m_nLastEntry && n > 1) {
-        while ((GetEntryFlags(i) & kMorePartsFollow) != 0 && i < m_nLastEntry) {
+    while (i < m_show.m_nLastEntry && n > 1) {
+        while ((GetEntryFlags(i) & kMorePartsFollow) != 0 && i < m_show.m_nLastEntry) {
             ++i;
         }
         ++i;
@@ -36,20 +36,20 @@ int CVersiluxDoc::EntryOfItem(int n) const {
 void CVersiluxDoc::TransposeItem(int i, int nDelta) {
     // The end notice, the menu and positions before the first screen carry
     // no key of their own: only real entries change.
-    const int nEntries = static_cast<int>(m_arrTranspose.size());
+    const int nEntries = static_cast<int>(m_show.m_arrTranspose.size());
     i = FirstPartOf(i);
     if (i < 0 || i >= nEntries) {
         return;
     }
     for (;;) {
-        int v = m_arrTranspose[static_cast<size_t>(i)] + nDelta;
+        int v = m_show.m_arrTranspose[static_cast<size_t>(i)] + nDelta;
         if (v < 0) {
             v += 12;
         } else if (v > 254) {
             v -= 12;
         }
-        m_arrTranspose[static_cast<size_t>(i)] = static_cast<unsigned char>(v);
-        if ((GetEntryFlags(i) & kMorePartsFollow) == 0 || i + 1 >= m_nLastEntry ||
+        m_show.m_arrTranspose[static_cast<size_t>(i)] = static_cast<unsigned char>(v);
+        if ((GetEntryFlags(i) & kMorePartsFollow) == 0 || i + 1 >= m_show.m_nLastEntry ||
             i + 1 >= nEntries) {
             break;
         }

@@ -102,7 +102,7 @@ void CVersiluxDoc::OpenScheduleRows(int nScheduleID) {
 void CVersiluxDoc::ReturnFromEditor() {
     if (m_nScheduleID > 0) {
         OpenScheduleRows(m_nScheduleID);
-        m_strPartText.clear();
+        m_show.m_strPartText.clear();
     }
     RefreshViews();
 }

@@ -63,8 +63,8 @@ class CVersiluxDoc : public wxDocument {
     // state and the source switches stay as they were, so a running show
     // goes on undisturbed.
     std::vector<wxString> BuildPrintableEntries();
-    bool HasMoreParts() const { return !m_strPartText.empty(); }
-    bool IsContinuation() const { return m_nPartIndex > 0; }
+    bool HasMoreParts() const { return !m_show.m_strPartText.empty(); }
+    bool IsContinuation() const { return m_show.m_nPartIndex > 0; }
 
     wxString GetEntry(int i) const;
     unsigned char GetEntryFlags(int i) const;
@@ -75,9 +75,9 @@ class CVersiluxDoc : public wxDocument {
     COLORREF GetBackground(int i) const;
     int GetTranspose(int i) const;
     bool GetPreferFlats(int i) const;
-    int GetLastEntry() const { return m_nLastEntry; }
-    int GetItemCount() const { return m_nItemCount; }
-    const std::vector<wxString>& GetTitles() const { return m_arrTitles; }
+    int GetLastEntry() const { return m_show.m_nLastEntry; }
+    int GetItemCount() const { return m_show.m_nItemCount; }
+    const std::vector<wxString>& GetTitles() const { return m_show.m_arrTitles; }
 
     // ---- walking the show list by items (ShowNavigation.cpp) ----
     int LastPartOf(int i) const;
@@ -379,24 +379,30 @@ class CVersiluxDoc : public wxDocument {
     wxString FormatTotalUsage(int nItemID);
 
     // ---- the show list ----
-    std::vector<wxString> m_arrEntries;
-    std::vector<wxString> m_arrTitles;
-    std::vector<unsigned char> m_arrEntryFlags;
-    // Part numbers and counts are kept wider than a byte, so an item of more
-    // than 255 parts still counts right.
-    std::vector<int> m_arrPartNumber;
-    std::vector<int> m_arrPartCount;
-    std::vector<unsigned char> m_arrFgRed, m_arrFgGreen, m_arrFgBlue;
-    std::vector<unsigned char> m_arrFg2Red, m_arrFg2Green, m_arrFg2Blue;
-    std::vector<unsigned char> m_arrBgRed, m_arrBgGreen, m_arrBgBlue;
-    std::vector<unsigned char> m_arrTranspose;
-    std::vector<unsigned char> m_arrPreferFlats;
-    int m_nLastEntry = 0;
-    int m_nItemCount = 0;
+    // Everything the builder writes: the list a show plays and the state of
+    // the item being split into parts. Kept together, so a build for
+    // printing can set the show's list aside whole and put it back.
+    struct CShowListData {
+        std::vector<wxString> m_arrEntries;
+        std::vector<wxString> m_arrTitles;
+        std::vector<unsigned char> m_arrEntryFlags;
+        // Part numbers and counts are kept wider than a byte, so an item of more
+        // than 255 parts still counts right.
+        std::vector<int> m_arrPartNumber;
+        std::vector<int> m_arrPartCount;
+        std::vector<unsigned char> m_arrFgRed, m_arrFgGreen, m_arrFgBlue;
+        std::vector<unsigned char> m_arrFg2Red, m_arrFg2Green, m_arrFg2Blue;
+        std::vector<unsigned char> m_arrBgRed, m_arrBgGreen, m_arrBgBlue;
+        std::vector<unsigned char> m_arrTranspose;
+        std::vector<unsigned char> m_arrPreferFlats;
+        int m_nLastEntry = 0;
+        int m_nItemCount = 0;
 
-    wxString m_strPartText;
-    wxString m_strPartHeading;
-    int m_nPartIndex = 0;
+        wxString m_strPartText;
+        wxString m_strPartHeading;
+        int m_nPartIndex = 0;
+    };
+    CShowListData m_show;
 
     wxDECLARE_NO_COPY_CLASS(CVersiluxDoc);
     wxDECLARE_EVENT_TABLE();
