@@ -3,24 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "text/LineEnds.h"
 
-// The lines of a text, each without its line end (CR LF, LF or CR); a line
-// end at the very end opens no further line.
-std::vector<std::wstring> Lines(const std::wstring& s) {
-    std::vector<std::wstring> lines;
-    size_t pos = 0;
-    while (pos < s.length()) {
-        const size_t end = s.find_first_of(L"\r\n", pos);
-        if (end == std::wstring::npos) {
-            lines.push_back(s.substr(pos));
-            break;
-        }
-        lines.push_back(s.substr(pos, end - pos));
-        pos = end + (s[end] == L'\r' && end + 1 < s.length() && s[end + 1] == L'\n' ? 2 : 1);
-    }
-    return lines;
-}
+namespace {
 
 bool IsBlank(const std::wstring& line) {
     return line.empty() || line == L" ";
@@ -64,10 +49,12 @@ std::wstring Merge(const std::wstring& h, const std::wstring& e) {
 }  // namespace
 
 wxString PlaceChords(const wxString& text) {
-    const std::wstring s = text.ToStdWstring();
-    const std::vector<std::wstring> lines = Lines(s);
+    std::vector<std::wstring> lines;
+    for (const TextLine& line : SplitLines(text)) {
+        lines.push_back(text.substr(line.begin, line.end - line.begin).ToStdWstring());
+    }
     std::wstring c;
-    c.reserve(s.length() + s.length() / 4);
+    c.reserve(text.length() + text.length() / 4);
     size_t i = 0;
     for (; i + 1 < lines.size(); i += 2) {
         const std::wstring& h = lines[i];

@@ -7,7 +7,9 @@
 #include <wx/graphics.h>
 #include <wx/paper.h>
 #include <wx/print.h>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "doc/VersiluxDoc.h"
@@ -95,7 +97,8 @@ bool PrintToPdf(wxPrintout& printout, const wxString& strPath, const CPdfPage& p
                 wxString& strError) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(strPath.fn_str(), "wb"));
     if (!file) {
-        strError = wxString::Format("cannot write the file \"%s\"", strPath);
+        strError = wxString::Format("cannot write the file \"%s\": %s", strPath,
+                                    wxString::FromUTF8(std::strerror(errno)));
         return false;
     }
     std::unique_ptr<cairo_surface_t, SurfaceDestroyer> surface(cairo_pdf_surface_create_for_stream(

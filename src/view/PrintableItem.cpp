@@ -53,6 +53,15 @@ class CEntryPrinter {
 
     int LineHeight() const { return m_nLine; }
 
+    // Bar lines: the printed bar colour, or dotted black in black and white.
+    void SelectBarPen() {
+        if (m_options.bBlackAndWhite) {
+            m_canvas.SetPen(Canvas::PenStyle::Dotted, 1, kBlack);
+        } else {
+            m_canvas.SetPen(Canvas::PenStyle::Solid, 1, m_options.crBar);
+        }
+    }
+
     // Every line, the last one included, ends in a line end; an empty text
     // still prints one empty line.
     int Draw(const CPrintEntry& entry, int y) {
@@ -76,13 +85,6 @@ class CEntryPrinter {
     }
 
   private:
-    void SelectBarPen() {
-        if (m_options.bBlackAndWhite) {
-            m_canvas.SetPen(Canvas::PenStyle::Dotted, 1, kBlack);
-        } else {
-            m_canvas.SetPen(Canvas::PenStyle::Solid, 1, m_options.crBar);
-        }
-    }
     // The colour mark's colours on paper.
     COLORREF MarkColour(wxUniChar digit) const {
         if (digit == '1' || m_options.bBlackAndWhite) {
@@ -194,17 +196,7 @@ std::vector<int> PaginateEntries(const std::vector<wxString>& entries) {
         const int nPerPage = entry.nType == 3 ? 42 : 21;
         // A last line without a line end is a line of the entry too, so it
         // moves with the entry to a new page.
-        int nLines = 0;
-        const wxString& text = entry.strText;
-        size_t pos = 0;
-        while (pos < text.length()) {
-            const size_t e = FindLineEnd(text, pos);
-            ++nLines;
-            if (e == wxString::npos) {
-                break;
-            }
-            pos = AfterLineEnd(text, e);
-        }
+        const int nLines = static_cast<int>(SplitLines(entry.strText).size());
         nPageLines += nLines;
         const int index = static_cast<int>(i);
         if (nPageLines > nPerPage && index != starts.back()) {
@@ -221,12 +213,8 @@ CPrintDrawn DrawPrintableEntries(Canvas& canvas, const std::vector<wxString>& en
     canvas.SetBackgroundOpaque(false);
     canvas.SetBackgroundColour(kWhite);
     canvas.SetTextColour(kBlack);
-    if (options.bBlackAndWhite) {
-        canvas.SetPen(Canvas::PenStyle::Dotted, 1, kBlack);
-    } else {
-        canvas.SetPen(Canvas::PenStyle::Solid, 1, options.crBar);
-    }
     CEntryPrinter printer(canvas, options);
+    printer.SelectBarPen();
     CPrintDrawn drawn;
     drawn.nNextEntry = std::max(0, nFirst);
     // The first line's chords need room above it.
