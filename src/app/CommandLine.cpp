@@ -61,6 +61,18 @@ bool ParseId(const char* text, int& id) {
     return true;
 }
 
+// The options from argv[nFirst] on, where "--out FILE" is the only one;
+// false for anything else.
+bool ParseOutOption(int argc, char** argv, int nFirst, wxString& strOut) {
+    for (int i = nFirst; i < argc; ++i) {
+        if (wxString(argv[i]) != "--out" || i + 1 >= argc) {
+            return false;
+        }
+        strOut = wxString::FromUTF8(argv[++i]);
+    }
+    return true;
+}
+
 // Opens the document on the configured data source without the toolkit's
 // windows and runs work on it; the work's exit code, or 1 with the reason.
 int WithDocument(const std::function<int(CVersiluxDoc&)>& work) {
@@ -147,12 +159,8 @@ int RunStats(int argc, char** argv) {
         return Fail(kStatsUsage, 2);
     }
     wxString out;
-    for (int i = 3; i < argc; ++i) {
-        if (wxString(argv[i]) == "--out" && i + 1 < argc) {
-            out = wxString::FromUTF8(argv[++i]);
-        } else {
-            return Fail(kStatsUsage, 2);
-        }
+    if (!ParseOutOption(argc, argv, 3, out)) {
+        return Fail(kStatsUsage, 2);
     }
     return WithDocument([&](CVersiluxDoc& doc) {
         doc.RunStatistics(kind->second);
@@ -173,12 +181,8 @@ int RunDebugShowGo(int argc, char** argv) {
     } else if (argc < 3 || !ParseId(argv[2], scheduleID)) {
         return Fail(kUsage, 2);
     }
-    for (; i < argc; ++i) {
-        if (wxString(argv[i]) == "--out" && i + 1 < argc) {
-            out = wxString::FromUTF8(argv[++i]);
-        } else {
-            return Fail(kUsage, 2);
-        }
+    if (!ParseOutOption(argc, argv, i, out)) {
+        return Fail(kUsage, 2);
     }
     return WithDocument([&](CVersiluxDoc& doc) {
         if (player.empty()) {
@@ -201,14 +205,7 @@ int RunExportPlayer(int argc, char** argv) {
     if (argc < 3 || !ParseId(argv[2], scheduleID)) {
         return Fail(kExportPlayerUsage, 2);
     }
-    for (int i = 3; i < argc; ++i) {
-        if (wxString(argv[i]) == "--out" && i + 1 < argc) {
-            out = wxString::FromUTF8(argv[++i]);
-        } else {
-            return Fail(kExportPlayerUsage, 2);
-        }
-    }
-    if (out.empty()) {
+    if (!ParseOutOption(argc, argv, 3, out) || out.empty()) {
         return Fail(kExportPlayerUsage, 2);
     }
     return WithDocument([&](CVersiluxDoc& doc) {
