@@ -2,8 +2,7 @@
 // building the show list from it.
 #include <benchmark/benchmark.h>
 
-#include <wx/init.h>
-
+#include "HeadlessBenchMain.h"
 #include "LargeLibrary.h"
 #include "doc/VersiluxDoc.h"
 
@@ -76,9 +75,5 @@ BENCHMARK(BM_ImportAndBuildShowList60Items)
 }  // namespace
 
 int main(int argc, char** argv) {
-    wxInitializer init;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunHeadlessBenchmarks(argc, argv);
 }

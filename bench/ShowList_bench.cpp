@@ -1,8 +1,7 @@
 // Show-list building and document start-up on the shipped SQLite library.
 #include <benchmark/benchmark.h>
 
-#include <wx/init.h>
-
+#include "HeadlessBenchMain.h"
 #include "doc/VersiluxDoc.h"
 #include "support/TempDataSource.h"
 
@@ -57,9 +56,5 @@ BENCHMARK(BM_DocumentStartup)
 }  // namespace
 
 int main(int argc, char** argv) {
-    wxInitializer init;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunHeadlessBenchmarks(argc, argv);
 }
