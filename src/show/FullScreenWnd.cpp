@@ -153,6 +153,7 @@ void CFullScreenWnd::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(m_pSurface);
     const wxBitmap& bitmap = GetBackingBitmap();
     dc.DrawBitmap(bitmap, 0, 0, false);
+    ++m_nPaints;
     if (!HasScreenMarker()) {
         PostKey('A');
     }

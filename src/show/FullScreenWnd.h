@@ -33,6 +33,8 @@ class CFullScreenWnd : public wxFrame, public CShowWindow {
     bool HasScreenMarker() const;
     // The surface that takes the keys and clicks (tests send events to it).
     wxWindow* GetSurface() const { return m_pSurface; }
+    // How many times the window has been painted (benchmarks wait on it).
+    unsigned GetPaintCount() const { return m_nPaints; }
 
     bool m_bPlaced = false;
     bool m_bMaximised = true;
@@ -55,6 +57,7 @@ class CFullScreenWnd : public wxFrame, public CShowWindow {
     CVersiluxView* m_pView = nullptr;
     wxWindow* m_pSurface = nullptr;
     wxBitmap m_bmpBacking;
+    unsigned m_nPaints = 0;
 };
 
 // The display window for a show of pView, or nullptr when it cannot be made.
