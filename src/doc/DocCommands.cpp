@@ -24,6 +24,7 @@ wxEND_EVENT_TABLE()
 
     void CVersiluxDoc::OnToolsAltH2(wxCommandEvent& /*event*/) {
     m_bAltH2 = !m_bAltH2;
+    ++m_nShowRevision;
 }
 
 void CVersiluxDoc::OnUpdateToolsAltH2(wxUpdateUIEvent& event) {

@@ -38,6 +38,7 @@ COLORREF ColourAt(const std::vector<unsigned char>& r, const std::vector<unsigne
 }  // namespace
 
 void CVersiluxDoc::BuildShowList() {
+    ++m_nShowRevision;
     wxString strEntry;
     wxString strTitle;
     wxString strPreviousTitle = kOldTitleSentinel;

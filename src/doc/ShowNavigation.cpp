@@ -34,6 +34,7 @@ int CVersiluxDoc::EntryOfItem(int n) const {
 }
 
 void CVersiluxDoc::TransposeItem(int i, int nDelta) {
+    ++m_nShowRevision;
     // The end notice, the menu and positions before the first screen carry
     // no key of their own: only real entries change.
     const int nEntries = static_cast<int>(m_show.m_arrTranspose.size());

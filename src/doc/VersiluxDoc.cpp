@@ -59,6 +59,7 @@ void CVersiluxDoc::ChooseDefaultVPD() {
 }
 
 void CVersiluxDoc::ReadConfigCopies() {
+    ++m_nShowRevision;
     m_bKensington = m_pConfigSet->m_Kensington;
     m_bTabletMode = m_pConfigSet->m_TabletMode;
     ResolveScreenColours();

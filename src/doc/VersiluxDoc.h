@@ -76,6 +76,10 @@ class CVersiluxDoc : public wxDocument {
     int GetTranspose(int i) const;
     bool GetPreferFlats(int i) const;
     int GetLastEntry() const { return m_show.m_nLastEntry; }
+    // Counts the changes to how show screens look (the show list built, a
+    // transposition, the settings read again, Alt H2): screens drawn ahead
+    // under another count are stale.
+    unsigned GetShowRevision() const { return m_nShowRevision; }
     int GetItemCount() const { return m_show.m_nItemCount; }
     const std::vector<wxString>& GetTitles() const { return m_show.m_arrTitles; }
 
@@ -325,6 +329,7 @@ class CVersiluxDoc : public wxDocument {
     COLORREF m_crChord = 0;
     COLORREF m_crBar = 0;
     bool m_bAltH2 = false;
+    unsigned m_nShowRevision = 0;
 
     // ---- mode switches ----
     bool m_bPlayerFile = false;

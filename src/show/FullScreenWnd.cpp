@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "show/ServerScreen.h"
 #include "view/VersiluxView.h"
 
 namespace {
@@ -46,6 +47,7 @@ bool CFullScreenWnd::CreateDisplay(wxWindow* pParent, CVersiluxView* pView) {
     m_pSurface->Bind(wxEVT_PAINT, &CFullScreenWnd::OnPaint, this);
     Bind(wxEVT_CLOSE_WINDOW, &CFullScreenWnd::OnClose, this);
     Bind(wxEVT_SIZE, &CFullScreenWnd::OnSize, this);
+    Bind(wxEVT_IDLE, &CFullScreenWnd::OnIdle, this);
     Show();
     m_pSurface->SetFocus();
     return true;
@@ -89,7 +91,8 @@ wxRect CFullScreenWnd::GetShowClientRect() const {
 
 wxBitmap& CFullScreenWnd::GetBackingBitmap() {
     // A new size starts a new, black bitmap without the marker, so the next
-    // paint asks for the screen again.
+    // paint asks for the screen again. A prepared screen shown last shares
+    // its bitmap with it until a drawing context separates the two.
     const wxSize size = GetClientSize();
     const int w = std::max(1, size.x);
     const int h = std::max(1, size.y);
@@ -103,9 +106,28 @@ wxBitmap& CFullScreenWnd::GetBackingBitmap() {
 }
 
 void CFullScreenWnd::Present() {
-    // The copy happens at the next paint, once the key handler has returned:
-    // keys pressed in quick succession then cost one copy, not one each.
-    m_pSurface->Refresh(false);
+    // The copy is made now rather than at the toolkit's next frame; a burst
+    // of keys is thinned out before it gets here (see the view's PostKey).
+    if (!m_pSurface->IsShownOnScreen()) {
+        m_pSurface->Refresh(false);  // painted when the window appears
+        return;
+    }
+    wxClientDC dc(m_pSurface);
+    PaintOn(dc);
+}
+
+std::shared_ptr<CPreparedScreen> CFullScreenWnd::PrepareScreen(const wxBitmap& bmp) {
+    return std::make_shared<CServerScreen>(bmp, m_pSurface);
+}
+
+void CFullScreenWnd::PresentScreen(const std::shared_ptr<CPreparedScreen>& screen) {
+    auto server = std::dynamic_pointer_cast<const CServerScreen>(screen);
+    if (!server) {
+        return;
+    }
+    m_bmpBacking = server->GetBitmap();
+    m_pShown = std::move(server);
+    Present();
 }
 
 void CFullScreenWnd::DestroyDisplay() {
@@ -151,11 +173,29 @@ void CFullScreenWnd::OnRightDown(wxMouseEvent& event) {
 
 void CFullScreenWnd::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(m_pSurface);
+    PaintOn(dc);
+}
+
+void CFullScreenWnd::PaintOn(wxDC& dc) {
+    // The backing bitmap may have been drawn on since the prepared screen
+    // was put up: then the server's copy is no longer what it holds.
     const wxBitmap& bitmap = GetBackingBitmap();
-    dc.DrawBitmap(bitmap, 0, 0, false);
+    if (m_pShown && bitmap.IsSameAs(m_pShown->GetBitmap())) {
+        m_pShown->DrawOn(dc);
+    } else {
+        m_pShown.reset();
+        dc.DrawBitmap(bitmap, 0, 0, false);
+    }
     ++m_nPaints;
     if (!HasScreenMarker()) {
         PostKey('A');
+    }
+}
+
+void CFullScreenWnd::OnIdle(wxIdleEvent& event) {
+    // Idle time goes into drawing the screens the next keys will ask for.
+    if (m_pView != nullptr && m_pView->PrepareNextScreens()) {
+        event.RequestMore();
     }
 }
 

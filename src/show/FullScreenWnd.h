@@ -9,7 +9,9 @@
 
 #include "view/ShowWindow.h"
 
+class CServerScreen;
 class CVersiluxView;
+class wxDC;
 
 class CFullScreenWnd : public wxFrame, public CShowWindow {
   public:
@@ -26,6 +28,8 @@ class CFullScreenWnd : public wxFrame, public CShowWindow {
     wxRect GetShowClientRect() const override;
     wxBitmap& GetBackingBitmap() override;
     void Present() override;
+    std::shared_ptr<CPreparedScreen> PrepareScreen(const wxBitmap& bmp) override;
+    void PresentScreen(const std::shared_ptr<CPreparedScreen>& screen) override;
     wxWindow* GetWindow() override { return this; }
     void DestroyDisplay() override;
 
@@ -48,6 +52,10 @@ class CFullScreenWnd : public wxFrame, public CShowWindow {
     void OnLeftDown(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
     void OnPaint(wxPaintEvent& event);
+    void OnIdle(wxIdleEvent& event);
+    // Copies the current screen to dc, and asks for the screen again when
+    // the bitmap carries no marker.
+    void PaintOn(wxDC& dc);
     void OnClose(wxCloseEvent& event);
     void OnSize(wxSizeEvent& event);
     void PostKey(int nKeyCode);
@@ -57,6 +65,8 @@ class CFullScreenWnd : public wxFrame, public CShowWindow {
     CVersiluxView* m_pView = nullptr;
     wxWindow* m_pSurface = nullptr;
     wxBitmap m_bmpBacking;
+    // The prepared screen the backing bitmap came from, while it is shown.
+    std::shared_ptr<const CServerScreen> m_pShown;
     unsigned m_nPaints = 0;
 };
 

@@ -85,6 +85,14 @@ wxString RemoveGroups(const wxString& text, wxUniChar open, wxUniChar close) {
 
 }  // namespace
 
+int ScreenTypeOf(const wxString& strEntry) {
+    return TypeCode(SplitEntry(strEntry)[0]);
+}
+
+bool IsDrawnOnlyOnItsKey(int nType, bool bPreview) {
+    return nType == 100 || (nType == 99 && bPreview);
+}
+
 CScreenRenderer::CScreenRenderer(CVersiluxDoc& doc, CShowState& state)
     : m_doc(doc), m_state(state) {}
 

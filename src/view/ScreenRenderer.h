@@ -18,6 +18,12 @@
 
 class CVersiluxDoc;
 
+// The screen type of a show entry: the leading digits of its first field.
+int ScreenTypeOf(const wxString& strEntry);
+// Screens that do more than draw (the end notice of a preview ends it, the
+// menu entry opens the end menu): they are drawn only when their key comes.
+bool IsDrawnOnlyOnItsKey(int nType, bool bPreview);
+
 class CScreenRenderer {
   public:
     CScreenRenderer(CVersiluxDoc& doc, CShowState& state);

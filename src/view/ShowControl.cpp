@@ -106,6 +106,8 @@ void CVersiluxView::StopShow() {
     m_state.m_bShowRunning = false;
     m_state.m_bJumpEntry = false;
     m_bStopQueued = false;
+    m_bScreenBehind = false;
+    m_ready.Clear();
 }
 
 void CVersiluxView::OnDisplayDestroyed() {
@@ -131,11 +133,93 @@ void CVersiluxView::PostKey(int nKeyCode) {
     // A key still queued when a pop-up closes was meant for the show as it
     // was before the pop-up: it is dropped, like the keys handled under it.
     const unsigned nEpoch = m_nInputEpoch;
+    ++m_nKeysQueued;
     CallAfter([this, nKeyCode, nEpoch] {
+        --m_nKeysQueued;
         if (nEpoch == m_nInputEpoch) {
             OnKeyDown(nKeyCode);
         }
+        CatchUpScreen();
     });
+}
+
+void CVersiluxView::CatchUpScreen() {
+    if (!m_bScreenBehind || m_nKeysQueued > 0 || !m_state.m_bShowRunning || m_bPopupOpen ||
+        m_bStopQueued) {
+        return;
+    }
+    --m_state.m_nNextEntry;
+    ShowScreen(0);
+    ++m_state.m_nNextEntry;
+}
+
+CReadyStamp CVersiluxView::ReadyStamp() const {
+    const CVersiluxDoc* doc = GetVersiluxDoc();
+    return CReadyStamp{
+        doc != nullptr ? doc->GetShowRevision() : 0, m_state.m_rcShow,
+        m_pShowWnd != nullptr ? m_pShowWnd->GetShowClientRect().GetSize() : wxSize()};
+}
+
+bool CVersiluxView::IsPlainEntry(int nEntry) const {
+    const CVersiluxDoc* doc = GetVersiluxDoc();
+    return doc != nullptr &&
+           !IsDrawnOnlyOnItsKey(ScreenTypeOf(doc->GetEntry(nEntry)), doc->m_bPreview);
+}
+
+void CVersiluxView::SetDrawAhead(bool bOn) {
+    m_bDrawAhead = bOn;
+    m_ready.Clear();
+}
+
+std::shared_ptr<CPreparedScreen> CVersiluxView::FindReadyScreen(int n) const {
+    return m_ready.Find(n, ReadyStamp());
+}
+
+wxBitmap CVersiluxView::DrawAhead(int nEntry) {
+    const wxSize size = m_pShowWnd->GetShowClientRect().GetSize();
+    wxBitmap bmp(std::max(1, size.x), std::max(1, size.y), 24);
+    {
+        wxMemoryDC dc(bmp);
+        dc.SetBackground(*wxBLACK_BRUSH);
+        dc.Clear();
+        // A renderer of its own, on a copy of the show state: the show's
+        // position and fonts stay as they are.
+        CShowState state = m_state;
+        state.m_nNextEntry = nEntry;
+        CScreenRenderer renderer(*GetVersiluxDoc(), state);
+        renderer.m_fitSearch = m_pRenderer->m_fitSearch;
+        WxCanvas canvas(dc);
+        renderer.ShowScreen(canvas, 0);
+    }
+    return bmp;
+}
+
+bool CVersiluxView::PrepareNextScreens() {
+    CVersiluxDoc* doc = GetVersiluxDoc();
+    if (!m_bDrawAhead || doc == nullptr || !m_state.m_bShowRunning || m_pShowWnd == nullptr ||
+        !m_pRenderer || m_bPopupOpen || m_bStopQueued || m_nKeysQueued > 0 ||
+        !m_pShowWnd->IsPlaced() || m_state.m_nNextEntry < 1) {
+        return false;
+    }
+    const int nShown = m_state.m_nNextEntry - 1;
+    int nPageDown = nShown + 1;
+    if ((doc->GetEntryFlags(nShown) & 1) != 0) {
+        nPageDown = doc->LastPartOf(nShown) + 1;
+    }
+    const std::vector<int> wanted = EntriesWorthDrawing(nShown, nPageDown, doc->GetLastEntry() + 1);
+    std::vector<int> kept = wanted;
+    kept.push_back(nShown);
+    m_ready.KeepOnly(kept);
+    const CReadyStamp stamp = ReadyStamp();
+    for (const int n : wanted) {
+        if (!IsPlainEntry(n) || m_ready.Find(n, stamp)) {
+            continue;
+        }
+        m_ready.Keep(n, stamp, m_pShowWnd->PrepareScreen(DrawAhead(n)));
+        // One screen per idle call: a key that came meanwhile goes first.
+        return true;
+    }
+    return false;
 }
 
 void CVersiluxView::ShowScreen(int nMode) {
@@ -143,6 +227,13 @@ void CVersiluxView::ShowScreen(int nMode) {
         return;
     }
     m_bEndMenuDue = false;
+    m_bScreenBehind = false;
+    if (nMode != 1 && m_bDrawAhead) {
+        if (auto ready = m_ready.Find(m_state.m_nNextEntry, ReadyStamp())) {
+            m_pShowWnd->PresentScreen(ready);
+            return;
+        }
+    }
     {
         // The drawing context lives for this one drawing, never across a
         // pop-up's loop.
@@ -158,7 +249,12 @@ void CVersiluxView::ShowScreen(int nMode) {
 }
 
 void CVersiluxView::ShowAndAdvance() {
-    ShowScreen(0);
+    if (m_nKeysQueued > 0 && IsPlainEntry(m_state.m_nNextEntry)) {
+        // More keys are on their way: the last of them draws where they end.
+        m_bScreenBehind = true;
+    } else {
+        ShowScreen(0);
+    }
     ++m_state.m_nNextEntry;
 }
 

@@ -6,7 +6,17 @@
 #include <wx/bitmap.h>
 #include <wx/gdicmn.h>
 
+#include <memory>
+
 class wxWindow;
+
+// A screen drawn ahead of its key, as the display window keeps it: the
+// bitmap, and whatever copy lets the window put it up fastest.
+class CPreparedScreen {
+  public:
+    virtual ~CPreparedScreen() = default;
+    virtual const wxBitmap& GetBitmap() const = 0;
+};
 
 class CShowWindow {
   public:
@@ -19,10 +29,16 @@ class CShowWindow {
     virtual bool IsPlaced() const = 0;
     // The client area, origin (0, 0).
     virtual wxRect GetShowClientRect() const = 0;
-    // Screens are painted into this bitmap, the size of the client area.
+    // Screens are painted into this bitmap, the size of the client area. It
+    // is the window's own: a prepared screen shown last is not drawn over.
     virtual wxBitmap& GetBackingBitmap() = 0;
-    // Has the backing bitmap copied to the screen at the next paint.
+    // Copies the backing bitmap to the window now.
     virtual void Present() = 0;
+    // Keeps bmp (the size of the client area) ready to be shown by
+    // PresentScreen.
+    virtual std::shared_ptr<CPreparedScreen> PrepareScreen(const wxBitmap& bmp) = 0;
+    // Makes the prepared screen the backing bitmap and puts it up now.
+    virtual void PresentScreen(const std::shared_ptr<CPreparedScreen>& screen) = 0;
     // The window, as parent of the show's pop-ups.
     virtual wxWindow* GetWindow() = 0;
     // Destroys the window; the object must not be used afterwards.

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "view/MainListing.h"
+#include "view/ReadyScreens.h"
 #include "view/ShowHooks.h"
 #include "view/ShowState.h"
 
@@ -54,6 +55,14 @@ class CVersiluxView : public wxView {
     // Paints the entry at the show position on the display window (mode 0 or
     // 2), or blanks it in that entry's background (mode 1).
     void ShowScreen(int nMode);
+    // Idle time during a show: draws one of the screens the next keys will
+    // most likely ask for; true while more are worth drawing.
+    bool PrepareNextScreens();
+    // Whether screens are drawn ahead (on unless switched off, which tests
+    // and benchmarks do to compare with drawing on the key).
+    void SetDrawAhead(bool bOn);
+    // The screen of entry n drawn ahead for the show as it looks now, or null.
+    std::shared_ptr<CPreparedScreen> FindReadyScreen(int n) const;
 
     bool IsShowRunning() const { return m_state.m_bShowRunning; }
     // A show pop-up (end menu, tablet menu, "Goto Item") is open.
@@ -72,6 +81,13 @@ class CVersiluxView : public wxView {
 
   private:
     void ShowAndAdvance();
+    // The screen of the show position, drawn on a new bitmap of the display
+    // window's client size, exactly as ShowScreen(0) draws it.
+    wxBitmap DrawAhead(int nEntry);
+    CReadyStamp ReadyStamp() const;
+    bool IsPlainEntry(int nEntry) const;
+    // After the last key of a burst: the screen skipped on the way is drawn.
+    void CatchUpScreen();
     void RunTabletMenu();
     void RunEndMenu();
     int RunShowPopup(const CShowPopup& popup);
@@ -113,6 +129,13 @@ class CVersiluxView : public wxView {
     // The screen just drawn was the menu entry; its menu opens once the
     // drawing is finished and the bitmap released.
     bool m_bEndMenuDue = false;
+    // Keys posted and not yet handled: while some wait, a key that only
+    // moves skips drawing a screen the next would replace at once.
+    int m_nKeysQueued = 0;
+    // The screen up is not the one of the show position (a skip).
+    bool m_bScreenBehind = false;
+    bool m_bDrawAhead = true;
+    CReadyScreens m_ready;
     std::mt19937 m_random;
     CListingRecord m_listing;
     bool m_bRowsNotRecorded = false;  // a message about them is on its way
