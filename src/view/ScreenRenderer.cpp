@@ -436,13 +436,10 @@ void CScreenRenderer::NextLine(Canvas& dc) {
 
 void CScreenRenderer::ShowPicture(Canvas& dc, const wxString& strPath) {
     const wxRect& area = m_state.m_rcShow;
-    if (m_doc.LoadPicture(strPath)) {
-        const wxImage& picture = m_doc.gpPicture;
-        const float scale = std::min(static_cast<float>(area.width) / picture.GetWidth(),
-                                     static_cast<float>(area.height) / picture.GetHeight());
-        const int width = std::min(area.width, static_cast<int>(picture.GetWidth() * scale));
-        const int height = std::min(area.height, static_cast<int>(picture.GetHeight() * scale));
-        dc.DrawImage(picture, wxRect(area.x, area.y, width, height));
+    // Fitted to the show area already, so it is drawn at its own size.
+    const wxImage picture = m_doc.m_pictures.Fitted(strPath, area.GetSize());
+    if (picture.IsOk()) {
+        dc.DrawImage(picture, wxRect(area.GetPosition(), picture.GetSize()));
         return;
     }
     SelectShowFont(dc, kNoticeFont);
