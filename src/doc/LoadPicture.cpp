@@ -3,17 +3,8 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 
+#include "doc/ShowEntry.h"
 #include "doc/VersiluxDoc.h"
-
-namespace {
-
-void EnsureImageHandlers() {
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) {
-        wxInitAllImageHandlers();
-    }
-}
-
-}  // namespace
 
 bool CVersiluxDoc::LoadPicture(const wxString& strPath) {
     EnsureImageHandlers();
@@ -35,4 +26,15 @@ bool CVersiluxDoc::LoadPicture(const wxString& strPath) {
     }
     gpPicture = picture;
     return true;
+}
+
+void CVersiluxDoc::PrefetchShowPictures(const wxSize& area) {
+    std::vector<wxString> paths;
+    for (const wxString& entry : m_show.m_arrEntries) {
+        const auto fields = SplitEntry(entry);
+        if (EntryTypeCode(fields[0]) == kPictureScreen && !fields[1].empty()) {
+            paths.push_back(fields[1]);
+        }
+    }
+    m_pictures.Prefetch(paths, area);
 }

@@ -1,5 +1,21 @@
 #include "doc/ShowEntry.h"
 
+#include <climits>
+
+int EntryTypeCode(const wxString& field) {
+    long long code = 0;
+    for (const wxUniChar c : field) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        code = code * 10 + (c.GetValue() - '0');
+        if (code > INT_MAX) {
+            return INT_MAX;
+        }
+    }
+    return static_cast<int>(code);
+}
+
 std::array<wxString, 5> SplitEntry(const wxString& strEntry) {
     std::array<wxString, 5> fields;
     wxString rest = strEntry;

@@ -12,6 +12,13 @@ inline const wxString kEntryEndOfSource = "99\b**end - Press Q to quit**\b\b\b";
 inline const wxString kEntryEndNotice = "99\b**end - Press Q to quit or advance for menu**\b\b\b";
 inline const wxString kEntryMenu = "100\b**menu**\b\b\b";
 
+// The screen type of a picture.
+inline constexpr int kPictureScreen = 50;
+
+// The type code of an entry's first field: its leading digits; 0 without
+// any, and a code too long for any screen type reads as an invalid one.
+int EntryTypeCode(const wxString& field);
+
 // Screen types split into one screen per part at '&'.
 constexpr bool IsSplitType(int nType) {
     return nType == 3 || nType == 4 || nType == 7 || nType == 8;

@@ -22,6 +22,7 @@
 #include "doc/ConfigValues.h"
 #include "doc/ItemLibrary.h"
 #include "doc/PhraseSearch.h"
+#include "doc/PictureCache.h"
 #include "doc/PlayerFile.h"
 #include "doc/ScheduleLibrary.h"
 #include "odbc/Database.h"
@@ -288,6 +289,10 @@ class CVersiluxDoc : public wxDocument {
     // kept, when the file cannot be read or decoded.
     bool LoadPicture(const wxString& strPath);
     wxImage gpPicture;
+    // The show's pictures fitted to the show area, decoded once.
+    CPictureCache m_pictures;
+    // Starts fitting the pictures of the show list to area ahead of the show.
+    void PrefetchShowPictures(const wxSize& area);
 
     // ---- the document's own commands ----
     void OnToolsAltH2(wxCommandEvent& event);

@@ -1,7 +1,6 @@
 #include "view/ScreenRenderer.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "doc/ShowEntry.h"
 #include "doc/VersiluxDoc.h"
@@ -19,22 +18,6 @@ constexpr int kNextLineFont = 400;
 constexpr int kNoticeFont = 100;
 
 const wxString kInvalidType = "Error - Invalid screen type";
-
-// The type code of an entry: its leading digits; 0 without any, and a code
-// too long for any screen type reads as an invalid one.
-int TypeCode(const wxString& field) {
-    long long code = 0;
-    for (const wxUniChar c : field) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        code = code * 10 + (c.GetValue() - '0');
-        if (code > INT_MAX) {
-            return INT_MAX;
-        }
-    }
-    return static_cast<int>(code);
-}
 
 // Calls line(text) for each line of the text, its final line end ignored.
 template <typename F>
@@ -147,7 +130,7 @@ void CScreenRenderer::ShowScreen(Canvas& dc, int nMode) {
     int type = 0;
     if (nMode != 1) {
         fields = SplitEntry(m_doc.GetEntry(n));
-        type = TypeCode(fields[0]);
+        type = EntryTypeCode(fields[0]);
     }
     dc.SetBackgroundOpaque(false);
     dc.SetPen(Canvas::PenStyle::Solid, 1, kWhite);
@@ -274,7 +257,7 @@ void CScreenRenderer::LayOut(Canvas& dc, int nType, const std::array<wxString, 5
             ChordBlock(dc, text, body, extent, singleX, multiX);
             break;
         }
-        case 50:
+        case kPictureScreen:
             ShowPicture(dc, fields[1]);
             break;
         case 99:
@@ -461,13 +444,10 @@ void CScreenRenderer::NextLine(Canvas& dc) {
 
 void CScreenRenderer::ShowPicture(Canvas& dc, const wxString& strPath) {
     const wxRect& area = m_state.m_rcShow;
-    if (m_doc.LoadPicture(strPath)) {
-        const wxImage& picture = m_doc.gpPicture;
-        const float scale = std::min(static_cast<float>(area.width) / picture.GetWidth(),
-                                     static_cast<float>(area.height) / picture.GetHeight());
-        const int width = std::min(area.width, static_cast<int>(picture.GetWidth() * scale));
-        const int height = std::min(area.height, static_cast<int>(picture.GetHeight() * scale));
-        dc.DrawImage(picture, wxRect(area.x, area.y, width, height));
+    // Fitted to the show area already, so it is drawn at its own size.
+    const wxImage picture = m_doc.m_pictures.Fitted(strPath, area.GetSize());
+    if (picture.IsOk()) {
+        dc.DrawImage(picture, wxRect(area.GetPosition(), picture.GetSize()));
         return;
     }
     SelectShowFont(dc, kNoticeFont);

@@ -4,6 +4,7 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/filename.h>
+#include <algorithm>
 
 #include "db/SqlText.h"
 #include "doc/VersiluxDoc.h"
@@ -117,6 +118,58 @@ TEST_F(RenderTest, PicturesAreScaledIntoTheShowAreaTopLeft) {
     EXPECT_EQ((At(300, 100)), (Rgb{0, 0, 255}));
     EXPECT_EQ(At(200, 300), kBlack);  // below the picture: the background
     EXPECT_EQ(At(500, 100), kBlack);  // outside the show area
+}
+
+// Fitted once and kept, a picture looks exactly as when the canvas scaled
+// the whole file on every screen: transparency and odd factors included.
+TEST_F(RenderTest, CachedPicturesLookAsTheWholeFileScaledByTheCanvas) {
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) {
+        wxInitAllImageHandlers();
+    }
+    wxImage picture(333, 251, false);
+    picture.InitAlpha();
+    for (int y = 0; y < 251; ++y) {
+        for (int x = 0; x < 333; ++x) {
+            picture.SetRGB(x, y, x * 7 % 256, y * 3 % 256, (x ^ y) % 256);
+            picture.SetAlpha(x, y, (x + y) % 256);
+        }
+    }
+    const wxString path = m_lib.Source().Dir() + "/pattern.png";
+    ASSERT_TRUE(picture.SaveFile(path, wxBITMAP_TYPE_PNG));
+    const long item = Item(50, path, "");
+    for (const wxRect& area : {wxRect(0, 0, 640, 360), wxRect(17, 9, 301, 299)}) {
+        m_state.m_rcShow = area;
+        // Drawn twice: the second time from the cache.
+        Show({item}, 0);
+        Show({item}, 0);
+        const wxImage shown = m_image;
+        // What the show drew before: the whole file, scaled by the canvas.
+        const wxImage whole(path);
+        const float scale = std::min(static_cast<float>(area.width) / whole.GetWidth(),
+                                     static_cast<float>(area.height) / whole.GetHeight());
+        const wxRect place(area.x, area.y,
+                           std::min(area.width, static_cast<int>(whole.GetWidth() * scale)),
+                           std::min(area.height, static_cast<int>(whole.GetHeight() * scale)));
+        wxBitmap before(640, 360, 24);
+        {
+            wxMemoryDC dc(before);
+            dc.SetBackground(*wxBLACK_BRUSH);
+            dc.Clear();
+            WxCanvas canvas(dc, wxSize(96, 96));
+            canvas.DrawImage(whole, place);
+        }
+        const wxImage expected = before.ConvertToImage();
+        int differ = 0;
+        for (int y = 1; y < 360; ++y) {  // row 0 holds the screen marker
+            for (int x = 0; x < 640; ++x) {
+                differ += shown.GetRed(x, y) != expected.GetRed(x, y) ||
+                          shown.GetGreen(x, y) != expected.GetGreen(x, y) ||
+                          shown.GetBlue(x, y) != expected.GetBlue(x, y);
+            }
+        }
+        EXPECT_EQ(differ, 0) << area.x << "," << area.y;
+    }
+    EXPECT_EQ(m_pDoc->m_pictures.DecodeCount(), 2);
 }
 
 TEST(WxCanvas, FontMetricsKeepTheirPromises) {

@@ -422,10 +422,11 @@ TEST_F(ScreenTest, PicturesFillTheShowAreaInOneDirection) {
     const wxString missing = dir + "/missing.png";
     Build({Item(50, wide, "", ""), Item(50, tall, "", ""), Item(50, missing, "", "")});
     Show(0);
-    // Twice as wide as high: the full width, half the height, top left.
-    EXPECT_EQ(m_dc.Calls("image").at(0).line, "image 50,20 400x200 of 200x100");
+    // Twice as wide as high: the full width, half the height, top left;
+    // handed over fitted already, so the canvas does not scale it again.
+    EXPECT_EQ(m_dc.Calls("image").at(0).line, "image 50,20 400x200 of 400x200");
     Show(1);
-    EXPECT_EQ(m_dc.Calls("image").at(0).line, "image 50,20 100x400 of 50x200");
+    EXPECT_EQ(m_dc.Calls("image").at(0).line, "image 50,20 100x400 of 100x400");
     Show(2);
     EXPECT_TRUE(m_dc.Calls("image").empty());
     const auto& path = Text(missing);
@@ -435,6 +436,33 @@ TEST_F(ScreenTest, PicturesFillTheShowAreaInOneDirection) {
     EXPECT_EQ(path.colour, kBlack);
     EXPECT_TRUE(path.opaque);
     EXPECT_EQ(path.background, kWhite);
+    wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
+}
+
+TEST_F(ScreenTest, APictureIsDecodedOnceAndAgainWhenItsFileChanges) {
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) {
+        wxInitAllImageHandlers();
+    }
+    const wxString dir = wxFileName::CreateTempFileName("pictures");
+    wxRemoveFile(dir);
+    wxFileName::Mkdir(dir);
+    const wxString path = dir + "/p.png";
+    ASSERT_TRUE(wxImage(200, 100).SaveFile(path, wxBITMAP_TYPE_PNG));
+    Build({Item(50, path, "", ""), Item(1, "Between", "", ""), Item(50, path, "", "")});
+    for (int entry : {0, 1, 2, 0}) {
+        Show(entry);
+    }
+    EXPECT_EQ(Doc().m_pictures.DecodeCount(), 1);
+    EXPECT_EQ(m_dc.Calls("image").at(0).line, "image 0,0 400x200 of 400x200");
+    // The operator replaced the picture during the show.
+    ASSERT_TRUE(wxImage(100, 300).SaveFile(path, wxBITMAP_TYPE_PNG));
+    Show(2);
+    EXPECT_EQ(Doc().m_pictures.DecodeCount(), 2);
+    EXPECT_EQ(m_dc.Calls("image").at(0).line, "image 0,0 100x300 of 100x300");
+    // Another show area is fitted anew.
+    m_state.m_rcShow = wxRect(0, 0, 50, 50);
+    Show(2);
+    EXPECT_EQ(m_dc.Calls("image").at(0).line, "image 0,0 16x50 of 16x50");
     wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
 }
 
