@@ -2,6 +2,7 @@
 
 #include <wx/file.h>
 #include <wx/filename.h>
+#include <wx/app.h>
 #include <wx/log.h>
 #include <algorithm>
 #include <cstring>
@@ -173,6 +174,24 @@ wxImage CPictureCache::Fitted(const wxString& strPath, const wxSize& area) {
     return shown;
 }
 
+bool CPictureCache::IsReady(const wxString& strPath, const wxSize& area) {
+    const CKey key{strPath, area.x, area.y};
+    CStamp stamp;
+    if (area.x <= 0 || area.y <= 0 || !ReadStamp(strPath, stamp)) {
+        return true;
+    }
+    std::lock_guard lock(m_mutex);
+    if (Fresh(key, stamp) != nullptr) {
+        return true;
+    }
+    if (m_busy.contains(key)) {
+        return false;
+    }
+    return std::none_of(m_queue.begin(), m_queue.end(), [&key](const CKey& queued) {
+        return !(queued < key) && !(key < queued);
+    });
+}
+
 void CPictureCache::Prefetch(const std::vector<wxString>& paths, const wxSize& area) {
     // The worker must find the handlers registered.
     EnsureImageHandlers();
@@ -234,6 +253,8 @@ void CPictureCache::Work() {
         Store(key, stamp, fitted);
         fitted = wxImage();
         m_decoded.notify_all();
+        // The show draws its screens ahead when idle: one may be waiting for this picture.
+        wxWakeUpIdle();
         if (full) {
             m_bWorking = false;
             return;

@@ -50,6 +50,9 @@ class CPictureCache {
     // Reads and fits these files in order on one worker thread, skipping
     // those already cached; replaces what an earlier call had not reached.
     void Prefetch(const std::vector<wxString>& paths, const wxSize& area);
+    // Whether Fitted would answer without waiting for the worker: false while
+    // the file is queued or being read for this area.
+    bool IsReady(const wxString& strPath, const wxSize& area);
     // Stops the worker after the file it is on and drops every picture.
     void Clear();
 

@@ -4,12 +4,16 @@
 #include <wx/dcmemory.h>
 #include <wx/display.h>
 #include <wx/image.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <memory>
 
 #include "show/ServerScreen.h"
 #include "view/VersiluxView.h"
+
+// Last: its macros clash with names in the headers above.
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -93,6 +97,9 @@ wxBitmap& CFullScreenWnd::GetBackingBitmap() {
     // A new size starts a new, black bitmap without the marker, so the next
     // paint asks for the screen again. A prepared screen shown last shares
     // its bitmap with it until a drawing context separates the two.
+    if (m_pShown && !m_bmpBacking.IsOk()) {
+        m_bmpBacking = m_pShown->GetBitmap();
+    }
     const wxSize size = GetClientSize();
     const int w = std::max(1, size.x);
     const int h = std::max(1, size.y);
@@ -112,8 +119,12 @@ void CFullScreenWnd::Present() {
         m_pSurface->Refresh(false);  // painted when the window appears
         return;
     }
-    wxClientDC dc(m_pSurface);
-    PaintOn(dc);
+    {
+        wxClientDC dc(m_pSurface);
+        PaintOn(dc);
+    }
+    // Sent now, not when the event loop next waits: idle work may come first.
+    XFlush(wxGetX11Display());
 }
 
 std::shared_ptr<CPreparedScreen> CFullScreenWnd::PrepareScreen(const wxBitmap& bmp) {
@@ -125,7 +136,8 @@ void CFullScreenWnd::PresentScreen(const std::shared_ptr<CPreparedScreen>& scree
     if (!server) {
         return;
     }
-    m_bmpBacking = server->GetBitmap();
+    // The bitmap stays on the server until something asks for it.
+    m_bmpBacking = wxBitmap();
     m_pShown = std::move(server);
     Present();
 }
@@ -137,6 +149,9 @@ void CFullScreenWnd::DestroyDisplay() {
 }
 
 bool CFullScreenWnd::HasScreenMarker() const {
+    if (m_pShown && !m_bmpBacking.IsOk()) {
+        return true;  // prepared screens are drawn whole, the marker with them
+    }
     if (!m_bmpBacking.IsOk()) {
         return false;
     }
@@ -178,13 +193,14 @@ void CFullScreenWnd::OnPaint(wxPaintEvent&) {
 
 void CFullScreenWnd::PaintOn(wxDC& dc) {
     // The backing bitmap may have been drawn on since the prepared screen
-    // was put up: then the server's copy is no longer what it holds.
-    const wxBitmap& bitmap = GetBackingBitmap();
-    if (m_pShown && bitmap.IsSameAs(m_pShown->GetBitmap())) {
+    // was put up (then the server's copy is no longer what it holds), and a
+    // new size wants a new screen.
+    if (m_pShown && m_pShown->GetSize() == GetClientSize() &&
+        (!m_bmpBacking.IsOk() || m_bmpBacking.IsSameAs(m_pShown->GetBitmap()))) {
         m_pShown->DrawOn(dc);
     } else {
         m_pShown.reset();
-        dc.DrawBitmap(bitmap, 0, 0, false);
+        dc.DrawBitmap(GetBackingBitmap(), 0, 0, false);
     }
     ++m_nPaints;
     if (!HasScreenMarker()) {

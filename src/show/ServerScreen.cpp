@@ -1,6 +1,7 @@
 #include "show/ServerScreen.h"
 
 #include <wx/dcclient.h>
+#include <wx/dcmemory.h>
 #include <wx/graphics.h>
 #include <wx/window.h>
 
@@ -20,7 +21,8 @@ void CServerScreen::SurfaceDeleter::operator()(_cairo_surface* p) const {
     cairo_surface_destroy(p);
 }
 
-CServerScreen::CServerScreen(const wxBitmap& bmp, wxWindow* pWnd) : m_bmp(bmp) {
+CServerScreen::CServerScreen(const wxBitmap& bmp, wxWindow* pWnd)
+    : m_size(bmp.IsOk() ? bmp.GetSize() : wxSize()), m_bmp(bmp) {
     if (pWnd == nullptr || !pWnd->IsShownOnScreen() || !bmp.IsOk()) {
         return;
     }
@@ -49,7 +51,27 @@ CServerScreen::CServerScreen(const wxBitmap& bmp, wxWindow* pWnd) : m_bmp(bmp) {
     if (bOk) {
         cairo_surface_flush(surface.get());
         m_pSurface = std::move(surface);
+        m_bmp = wxBitmap();
     }
+}
+
+const wxBitmap& CServerScreen::GetBitmap() const {
+    if (m_bmp.IsOk() || !m_pSurface) {
+        return m_bmp;
+    }
+    wxBitmap bmp(m_size.x, m_size.y, 24);
+    {
+        wxMemoryDC dc(bmp);
+        if (cairo_t* cr = CairoOf(dc)) {
+            cairo_save(cr);
+            cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+            cairo_set_source_surface(cr, m_pSurface.get(), 0, 0);
+            cairo_paint(cr);
+            cairo_restore(cr);
+        }
+    }
+    m_bmp = bmp;
+    return m_bmp;
 }
 
 void CServerScreen::DrawOn(wxDC& dc) const {

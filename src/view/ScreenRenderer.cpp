@@ -69,7 +69,7 @@ wxString RemoveGroups(const wxString& text, wxUniChar open, wxUniChar close) {
 }  // namespace
 
 int ScreenTypeOf(const wxString& strEntry) {
-    return TypeCode(SplitEntry(strEntry)[0]);
+    return EntryTypeCode(SplitEntry(strEntry)[0]);
 }
 
 bool IsDrawnOnlyOnItsKey(int nType, bool bPreview) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "doc/CommandIds.h"
+#include "doc/ShowEntry.h"
 #include "doc/VersiluxDoc.h"
 #include "view/ScreenRenderer.h"
 #include "view/ShowWindow.h"
@@ -89,6 +90,8 @@ void CVersiluxView::StartShow() {
     m_state.m_bJumpEntry = false;
     m_state.m_nNextEntry = 0;
     doc->BuildShowList();
+    // The pictures are read while the first screens are drawn.
+    doc->PrefetchShowPictures(m_state.m_rcShow.GetSize());
 }
 
 void CVersiluxView::StopShow() {
@@ -108,6 +111,9 @@ void CVersiluxView::StopShow() {
     m_bStopQueued = false;
     m_bScreenBehind = false;
     m_ready.Clear();
+    if (CVersiluxDoc* doc = GetVersiluxDoc()) {
+        doc->m_pictures.Clear();
+    }
 }
 
 void CVersiluxView::OnDisplayDestroyed() {
@@ -124,6 +130,9 @@ void CVersiluxView::OnDisplayResized() {
         return;
     }
     m_state.m_rcShow = rc;
+    if (CVersiluxDoc* doc = GetVersiluxDoc()) {
+        doc->PrefetchShowPictures(rc.GetSize());
+    }
     // The bitmap of the new size carries no marker, so this paint asks for
     // the current screen again, drawn for the new area.
     m_pShowWnd->Present();
@@ -175,6 +184,14 @@ std::shared_ptr<CPreparedScreen> CVersiluxView::FindReadyScreen(int n) const {
     return m_ready.Find(n, ReadyStamp());
 }
 
+bool CVersiluxView::PictureIsReady(CVersiluxDoc& doc, int nEntry) const {
+    // Drawing a picture the worker is still reading would wait for it, and a
+    // key would wait behind; it is drawn once the picture is there.
+    const auto fields = SplitEntry(doc.GetEntry(nEntry));
+    return EntryTypeCode(fields[0]) != kPictureScreen ||
+           doc.m_pictures.IsReady(fields[1], m_state.m_rcShow.GetSize());
+}
+
 wxBitmap CVersiluxView::DrawAhead(int nEntry) {
     const wxSize size = m_pShowWnd->GetShowClientRect().GetSize();
     wxBitmap bmp(std::max(1, size.x), std::max(1, size.y), 24);
@@ -201,6 +218,11 @@ bool CVersiluxView::PrepareNextScreens() {
         !m_pShowWnd->IsPlaced() || m_state.m_nNextEntry < 1) {
         return false;
     }
+    if (m_bJustShown) {
+        // The loop first gets to send the new screen and read further keys.
+        m_bJustShown = false;
+        return true;
+    }
     const int nShown = m_state.m_nNextEntry - 1;
     int nPageDown = nShown + 1;
     if ((doc->GetEntryFlags(nShown) & 1) != 0) {
@@ -212,7 +234,7 @@ bool CVersiluxView::PrepareNextScreens() {
     m_ready.KeepOnly(kept);
     const CReadyStamp stamp = ReadyStamp();
     for (const int n : wanted) {
-        if (!IsPlainEntry(n) || m_ready.Find(n, stamp)) {
+        if (!IsPlainEntry(n) || m_ready.Find(n, stamp) || !PictureIsReady(*doc, n)) {
             continue;
         }
         m_ready.Keep(n, stamp, m_pShowWnd->PrepareScreen(DrawAhead(n)));
@@ -228,6 +250,7 @@ void CVersiluxView::ShowScreen(int nMode) {
     }
     m_bEndMenuDue = false;
     m_bScreenBehind = false;
+    m_bJustShown = true;
     if (nMode != 1 && m_bDrawAhead) {
         if (auto ready = m_ready.Find(m_state.m_nNextEntry, ReadyStamp())) {
             m_pShowWnd->PresentScreen(ready);

@@ -86,6 +86,7 @@ class CVersiluxView : public wxView {
     wxBitmap DrawAhead(int nEntry);
     CReadyStamp ReadyStamp() const;
     bool IsPlainEntry(int nEntry) const;
+    bool PictureIsReady(CVersiluxDoc& doc, int nEntry) const;
     // After the last key of a burst: the screen skipped on the way is drawn.
     void CatchUpScreen();
     void RunTabletMenu();
@@ -135,6 +136,9 @@ class CVersiluxView : public wxView {
     // The screen up is not the one of the show position (a skip).
     bool m_bScreenBehind = false;
     bool m_bDrawAhead = true;
+    // A screen was just put up: the next idle call leaves drawing ahead to
+    // the one after.
+    bool m_bJustShown = false;
     CReadyScreens m_ready;
     std::mt19937 m_random;
     CListingRecord m_listing;
