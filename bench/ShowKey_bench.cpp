@@ -25,6 +25,7 @@
 // shows the last one (burst_ms); a schedule with fewer screens takes fewer
 // keys (counter keys).
 #include "GuiBenchMain.h"
+#include "TimedRuns.h"
 
 #include <wx/app.h>
 #include <wx/image.h>
@@ -360,9 +361,7 @@ void ShowKeys(benchmark::State& state, Case c) {
     if (samples.empty()) {
         return;
     }
-    std::sort(samples.begin(), samples.end());
-    state.counters[c.bBurst ? "burst_ms" : "median_ms"] = samples[samples.size() / 2];
-    state.counters["worst_ms"] = samples.back();
+    CountMedianAndWorst(state, samples, c.bBurst ? "burst_ms" : "median_ms");
     state.counters["screens"] = nNotice + 1;
     state.counters["width"] = wnd->GetClientSize().x;
     state.counters["height"] = wnd->GetClientSize().y;
