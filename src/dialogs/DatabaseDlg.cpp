@@ -407,19 +407,6 @@ void CDatabaseDlg::RelistKeepingBoxes() {
 // ---- writing ----
 
 void CDatabaseDlg::OnCharHook(wxKeyEvent& event) {
-    // A modal dialog takes the keys pressed in every other window of the
-    // program, the preview's display window included: those go back to it,
-    // so the preview answers its show keys (Escape there shrinks it instead
-    // of ending the editor). Alt keys stay here, for the buttons.
-    const CVersiluxView* view = MainView();
-    CShowWindow* show = view != nullptr ? view->GetShowWindow() : nullptr;
-    auto* display = show != nullptr ? dynamic_cast<CFullScreenWnd*>(show->GetWindow()) : nullptr;
-    if (display != nullptr && display->IsActive() && !event.AltDown()) {
-        wxKeyEvent key(wxEVT_KEY_DOWN, event);
-        key.SetEventObject(display->GetSurface());
-        display->GetSurface()->ProcessWindowEvent(key);
-        return;
-    }
     // With nothing edited there is nothing to ask about: Escape ends the
     // editor like Done (the close box then ends it too). With edits, Escape
     // presses Save, which asks first.

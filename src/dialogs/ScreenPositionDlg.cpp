@@ -73,7 +73,6 @@ CScreenPositionDlg::CScreenPositionDlg(wxWindow* pParent)
     m_pFullScreen->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { m_bFullScreenChosen = true; });
     m_pStartTest->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { StartTest(); });
     m_pEndTest->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndTest(); });
-    Bind(wxEVT_CHAR_HOOK, &CScreenPositionDlg::OnCharHook, this);
 
     for (wxTextCtrl* edit : {m_pTop, m_pLeft, m_pBottom, m_pRight}) {
         edit->Bind(wxEVT_UPDATE_UI,
@@ -215,20 +214,6 @@ void CScreenPositionDlg::OnTestSize(wxSizeEvent& event) {
     if (m_pTestWnd != nullptr && event.GetEventObject() == m_pTestWnd) {
         DrawTestFrame();
     }
-}
-
-void CScreenPositionDlg::OnCharHook(wxKeyEvent& event) {
-    // A modal dialog takes the keys pressed in every other window of the
-    // program, the test window included. Those go back to the test window,
-    // so Escape there shrinks it instead of cancelling the dialog; Alt keys
-    // stay with the dialog, for its buttons.
-    if (m_pTestWnd != nullptr && m_pTestWnd->IsActive() && !event.AltDown()) {
-        wxKeyEvent key(wxEVT_KEY_DOWN, event);
-        key.SetEventObject(m_pTestWnd->GetSurface());
-        m_pTestWnd->GetSurface()->ProcessWindowEvent(key);
-        return;
-    }
-    event.Skip();
 }
 
 void CScreenPositionDlg::OnTestDestroyed(wxWindowDestroyEvent& event) {

@@ -65,7 +65,6 @@ class CScreenPositionDlg : public wxDialog {
     // The white frame, corner marks and hint, into the test window's bitmap.
     void DrawTestFrame();
     void OnTestSize(wxSizeEvent& event);
-    void OnCharHook(wxKeyEvent& event);
     void OnTestDestroyed(wxWindowDestroyEvent& event);
 
     CFullScreenWnd* m_pTestWnd = nullptr;  // belongs to wx; the dialog destroys it

@@ -12,8 +12,9 @@
 #include "show/ServerScreen.h"
 #include "view/VersiluxView.h"
 
-// Last: its macros clash with names in the headers above.
+// Last: their macros clash with names in the headers above.
 #include <X11/Xlib.h>
+#include <gtk/gtk.h>
 
 namespace {
 
@@ -38,6 +39,11 @@ bool CFullScreenWnd::CreateDisplay(wxWindow* pParent, CVersiluxView* pView) {
     }
     SetBackgroundColour(*wxBLACK);
     SetCursor(wxCursor(wxCURSOR_BLANK));
+    // A group of its own: a modal dialog's grab (the item editor during a
+    // preview) then leaves the display window its own keys and clicks.
+    GtkWindowGroup* group = gtk_window_group_new();
+    gtk_window_group_add_window(group, GTK_WINDOW(GetHandle()));
+    g_object_unref(group);  // the window keeps it
     // A child takes the keys and clicks: a frame of its own gets no focus on
     // every platform.
     m_pSurface = new wxWindow(this, wxID_ANY, wxDefaultPosition, kShrunk.GetSize(),

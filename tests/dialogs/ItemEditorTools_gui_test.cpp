@@ -345,6 +345,35 @@ TEST_F(PreviewTest, TheDisplayTakesTheShowKeysWhileTheEditorStaysOpenAndPreviewR
     EXPECT_EQ(ShellFixture::CountDisplayWindows(), 0);
 }
 
+TEST_F(PreviewTest, ClicksOnTheDisplayStepThePreviewWhileTheEditorIsOpen) {
+    CDatabaseDlg dlg(&shell.Frame(), &shell.Doc());
+    bool bStarted = false;
+    bool bForward = false;
+    bool bBack = false;
+    dlg.CallAfter([&] {
+        bStarted = StartPreview(dlg);
+        if (bStarted) {
+            // The pointer on the display, as an operator clicks on the projected screen.
+            Display()->Raise();
+            wxUIActionSimulator mouse;
+            mouse.MouseMove(Display()->GetScreenRect().GetPosition() + wxPoint(10, 10));
+            mouse.MouseClick(wxMOUSE_BTN_LEFT);
+            bForward = WaitFor([this] { return View().GetShowState().m_nNextEntry == 2; });
+            mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+            bBack = bForward && WaitFor([this] { return View().GetShowState().m_nNextEntry == 1; });
+            if (Display() != nullptr) {
+                TypeOnDisplay('Q');
+                WaitFor([this] { return !View().IsShowRunning(); });
+            }
+        }
+        End(dlg);
+    });
+    dlg.ShowModal();
+    EXPECT_TRUE(bStarted);
+    EXPECT_TRUE(bForward);
+    EXPECT_TRUE(bBack);
+}
+
 TEST_F(PreviewTest, QuitBeforeTheEndLeavesNoPreviewBehindForTheNextGo) {
     CDatabaseDlg dlg(&shell.Frame(), &shell.Doc());
     bool bStarted = false;
