@@ -21,6 +21,9 @@
 // the end notice), width, height (the window's client size, checked), and at
 // 1920x1080 rss_before_go_mb and rss_mb (resident memory before Go and after
 // the walk; the process is shared by all the benchmarks, so compare the two).
+// BM_KeyFloor is the same key on a bare display window that puts up a screen
+// already on the X server from its own key handler: what this X server needs
+// in any case. BM_ShowKeyDrawnOnKey draws every screen when its key comes.
 // The burst benchmarks send ten Down keys at once and time until the window
 // shows the last one (burst_ms); a schedule with fewer screens takes fewer
 // keys (counter keys).
@@ -28,6 +31,7 @@
 #include "TimedRuns.h"
 
 #include <wx/app.h>
+#include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/utils.h>
 #include <wx/window.h>
@@ -374,6 +378,63 @@ void ShowKeys(benchmark::State& state, Case c) {
     }
 }
 
+// The floor under the figures above: a display window with two screens ready
+// on the X server whose own key handler puts up the other one at once, with
+// no show behind it. What is left is the key's way from the X server to the
+// program and the server's copy into the window.
+void KeyFloor(benchmark::State& state, int nWidth, int nHeight) {
+    auto* wnd = new CFullScreenWnd;  // belongs to wx once created
+    if (!wnd->CreateDisplay(nullptr, nullptr)) {
+        delete wnd;
+        state.SkipWithError("no display window");
+        return;
+    }
+    wnd->TogglePlacement(false, 0, 0, nHeight, nWidth);
+    if (!PumpUntil([&] { return wnd->GetClientSize() == wxSize(nWidth, nHeight); }, 2000)) {
+        wnd->DestroyDisplay();
+        state.SkipWithError("the display window is not of the size asked for");
+        return;
+    }
+    std::vector<std::shared_ptr<CPreparedScreen>> screens;
+    for (const wxColour& colour : {*wxBLUE, *wxRED}) {
+        wxBitmap bmp(nWidth, nHeight, 24);
+        {
+            wxMemoryDC dc(bmp);
+            dc.SetBackground(wxBrush(colour));
+            dc.Clear();
+        }
+        screens.push_back(wnd->PrepareScreen(bmp));
+    }
+    size_t nNext = 0;
+    const auto onKey = [&](wxKeyEvent&) {
+        wnd->PresentScreen(screens[nNext]);
+        nNext = 1 - nNext;
+    };
+    wnd->GetSurface()->Bind(wxEVT_KEY_DOWN, onKey);  // called before the window's own
+    KeyPresser keys(wxGetX11Display(), *wnd);
+    std::vector<double> samples;
+    for (auto _ : state) {
+        PumpFor(kPauseMs);
+        const unsigned nPaints = wnd->GetPaintCount();
+        const Clock::time_point t0 = Clock::now();
+        keys.Press(WXK_DOWN);
+        keys.Flush();
+        if (!PumpUntil([&] { return wnd->GetPaintCount() > nPaints; }, kKeyTimeoutMs)) {
+            state.SkipWithError("the key did not reach the window");
+            break;
+        }
+        keys.Sync();
+        const double ms = MsSince(t0);
+        state.SetIterationTime(ms / 1000.0);
+        samples.push_back(ms);
+    }
+    CountMedianAndWorst(state, samples, "median_ms");
+    state.counters["xtest"] = keys.IsXTest() ? 1 : 0;
+    wnd->GetSurface()->Unbind(wxEVT_KEY_DOWN, onKey);
+    wnd->DestroyDisplay();
+    PumpFor(kPauseMs);
+}
+
 void Register(const char* pszSchedule, long nSchedule) {
     for (const auto& [nWidth, nHeight] : {std::pair(1920, 1080), std::pair(3840, 2160)}) {
         const std::string name = std::string("BM_ShowKey/") + pszSchedule + "/" +
@@ -406,5 +467,13 @@ int main(int argc, char** argv) {
     Register("SundayMorning", kSundayMorning);
     Register("EveningChords", kEveningChords);
     Register("Photographs", kPhotographs);
+    for (const auto& [nWidth, nHeight] : {std::pair(1920, 1080), std::pair(3840, 2160)}) {
+        benchmark::RegisterBenchmark(
+            ("BM_KeyFloor/" + std::to_string(nWidth) + "x" + std::to_string(nHeight)).c_str(),
+            KeyFloor, nWidth, nHeight)
+            ->Iterations(60)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     return RunGuiBenchmarks(argc, argv, "ShowKey_bench");
 }
