@@ -22,7 +22,6 @@
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
-#include "show/FullScreenWnd.h"
 #include "text/LineEnds.h"
 #include "text/PlaceChords.h"
 #include "text/RemoveMarkup.h"
