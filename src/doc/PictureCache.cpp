@@ -1,8 +1,8 @@
 #include "doc/PictureCache.h"
 
+#include <wx/app.h>
 #include <wx/file.h>
 #include <wx/filename.h>
-#include <wx/app.h>
 #include <wx/log.h>
 #include <algorithm>
 #include <cstring>
@@ -187,9 +187,8 @@ bool CPictureCache::IsReady(const wxString& strPath, const wxSize& area) {
     if (m_busy.contains(key)) {
         return false;
     }
-    return std::none_of(m_queue.begin(), m_queue.end(), [&key](const CKey& queued) {
-        return !(queued < key) && !(key < queued);
-    });
+    return std::none_of(m_queue.begin(), m_queue.end(),
+                        [&key](const CKey& queued) { return !(queued < key) && !(key < queued); });
 }
 
 void CPictureCache::Prefetch(const std::vector<wxString>& paths, const wxSize& area) {
