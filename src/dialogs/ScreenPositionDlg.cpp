@@ -180,7 +180,7 @@ void CScreenPositionDlg::DrawTestFrame() {
     // Right and bottom lie just outside the client area (its origin is 0, 0).
     const int r = m_rcTest.GetRight() + 1;
     const int b = m_rcTest.GetBottom() + 1;
-    wxMemoryDC dc(m_pTestWnd->GetBackingBitmap());
+    wxMemoryDC dc(m_pTestWnd->GetBitmapToDrawOn());
     // Lines of whole white pixels, not blended into grey ones.
     if (wxGraphicsContext* gc = dc.GetGraphicsContext()) {
         gc->SetAntialiasMode(wxANTIALIAS_NONE);

@@ -118,6 +118,15 @@ wxBitmap& CFullScreenWnd::GetBackingBitmap() {
     return m_bmpBacking;
 }
 
+wxBitmap& CFullScreenWnd::GetBitmapToDrawOn() {
+    if (m_pShown) {
+        m_pShown.reset();
+        m_bmpBacking = m_bmpDrawn;  // a new size or none: GetBackingBitmap makes one
+        m_bmpDrawn = wxBitmap();
+    }
+    return GetBackingBitmap();
+}
+
 void CFullScreenWnd::Present() {
     // The copy is made now rather than at the toolkit's next frame; a burst
     // of keys is thinned out before it gets here (see the view's PostKey).
@@ -143,6 +152,9 @@ void CFullScreenWnd::PresentScreen(const std::shared_ptr<CPreparedScreen>& scree
         return;
     }
     // The bitmap stays on the server until something asks for it.
+    if (!m_pShown) {
+        m_bmpDrawn = m_bmpBacking;
+    }
     m_bmpBacking = wxBitmap();
     m_pShown = std::move(server);
     Present();

@@ -27,6 +27,7 @@ class CFullScreenWnd : public wxFrame, public CShowWindow {
     bool IsPlaced() const override { return m_bPlaced; }
     wxRect GetShowClientRect() const override;
     wxBitmap& GetBackingBitmap() override;
+    wxBitmap& GetBitmapToDrawOn() override;
     void Present() override;
     std::shared_ptr<CPreparedScreen> PrepareScreen(const wxBitmap& bmp) override;
     void PresentScreen(const std::shared_ptr<CPreparedScreen>& screen) override;
@@ -67,6 +68,8 @@ class CFullScreenWnd : public wxFrame, public CShowWindow {
     wxBitmap m_bmpBacking;
     // The prepared screen the backing bitmap came from, while it is shown.
     std::shared_ptr<const CServerScreen> m_pShown;
+    // The bitmap screens were drawn on, set aside while a prepared one is up.
+    wxBitmap m_bmpDrawn;
     unsigned m_nPaints = 0;
 };
 

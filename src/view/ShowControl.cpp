@@ -260,7 +260,7 @@ void CVersiluxView::ShowScreen(int nMode) {
     {
         // The drawing context lives for this one drawing, never across a
         // pop-up's loop.
-        wxMemoryDC dc(m_pShowWnd->GetBackingBitmap());
+        wxMemoryDC dc(m_pShowWnd->GetBitmapToDrawOn());
         WxCanvas canvas(dc);
         m_pRenderer->ShowScreen(canvas, nMode);
     }

@@ -32,6 +32,10 @@ class CShowWindow {
     // Screens are painted into this bitmap, the size of the client area. It
     // is the window's own: a prepared screen shown last is not drawn over.
     virtual wxBitmap& GetBackingBitmap() = 0;
+    // The bitmap to draw the next screen on, then Present: the backing bitmap,
+    // or while a prepared screen is up, the one drawn on before (its screen
+    // is not read back from the server just to be drawn over).
+    virtual wxBitmap& GetBitmapToDrawOn() = 0;
     // Copies the backing bitmap to the window now.
     virtual void Present() = 0;
     // Keeps bmp (the size of the client area) ready to be shown by
