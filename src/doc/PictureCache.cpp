@@ -55,6 +55,24 @@ wxSize FittedSize(const wxSize& pictureSize, const wxSize& area) {
                   std::min(area.y, static_cast<int>(pictureSize.y * scale)));
 }
 
+wxImage ReadPictureFile(const wxString& strPath) {
+    if (strPath.empty() || !wxFileName::FileExists(strPath) ||
+        !wxFile::Access(strPath, wxFile::read)) {
+        return wxImage();
+    }
+    wxImage picture;
+    {
+        wxLogNull quiet;
+        if (!picture.LoadFile(strPath, wxBITMAP_TYPE_ANY)) {
+            return wxImage();
+        }
+    }
+    if (!picture.IsOk() || picture.GetWidth() <= 0 || picture.GetHeight() <= 0) {
+        return wxImage();
+    }
+    return picture;
+}
+
 bool CPictureCache::CKey::operator<(const CKey& other) const {
     return std::tie(strPath, nWidth, nHeight) <
            std::tie(other.strPath, other.nWidth, other.nHeight);
@@ -83,16 +101,8 @@ bool CPictureCache::ReadStamp(const wxString& strPath, CStamp& stamp) {
 
 wxImage CPictureCache::Decode(const CKey& key) {
     ++m_nDecodes;
-    wxImage picture;
-    {
-        // A file that is not a picture is reported on the show screen, not
-        // in a message box.
-        wxLogNull quiet;
-        if (!picture.LoadFile(key.strPath, wxBITMAP_TYPE_ANY)) {
-            return wxImage();
-        }
-    }
-    if (!picture.IsOk() || picture.GetWidth() <= 0 || picture.GetHeight() <= 0) {
+    wxImage picture = ReadPictureFile(key.strPath);
+    if (!picture.IsOk()) {
         return wxImage();
     }
     const wxSize size = FittedSize(picture.GetSize(), wxSize(key.nWidth, key.nHeight));
@@ -187,8 +197,7 @@ bool CPictureCache::IsReady(const wxString& strPath, const wxSize& area) {
     if (m_busy.contains(key)) {
         return false;
     }
-    return std::none_of(m_queue.begin(), m_queue.end(),
-                        [&key](const CKey& queued) { return !(queued < key) && !(key < queued); });
+    return std::find(m_queue.begin(), m_queue.end(), key) == m_queue.end();
 }
 
 void CPictureCache::Prefetch(const std::vector<wxString>& paths, const wxSize& area) {

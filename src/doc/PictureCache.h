@@ -24,6 +24,11 @@ void EnsureImageHandlers();
 // of the two factors, kept in its aspect, bounded by the area.
 wxSize FittedSize(const wxSize& pictureSize, const wxSize& area);
 
+// The picture in the file, decoded; invalid when the file is missing,
+// unreadable, not a picture or without pixels. Nothing is reported: the show
+// says so on its screen.
+wxImage ReadPictureFile(const wxString& strPath);
+
 // Fitted pictures by file and area. Only the fitted images are kept, never
 // the decoded originals (one 4000x3000 photo decoded is 36 MB), and at most
 // a byte budget of them; the least recently used go first.
@@ -67,6 +72,7 @@ class CPictureCache {
         int nWidth = 0;
         int nHeight = 0;
         bool operator<(const CKey& other) const;
+        bool operator==(const CKey& other) const = default;
     };
     // What tells a changed file: its size and modification time.
     struct CStamp {

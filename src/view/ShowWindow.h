@@ -29,8 +29,9 @@ class CShowWindow {
     virtual bool IsPlaced() const = 0;
     // The client area, origin (0, 0).
     virtual wxRect GetShowClientRect() const = 0;
-    // Screens are painted into this bitmap, the size of the client area. It
-    // is the window's own: a prepared screen shown last is not drawn over.
+    // The screen up, as a bitmap the size of the client area (read back from
+    // the server when a prepared screen is up). Screens are drawn through
+    // GetBitmapToDrawOn.
     virtual wxBitmap& GetBackingBitmap() = 0;
     // The bitmap to draw the next screen on, then Present: the backing bitmap,
     // or while a prepared screen is up, the one drawn on before (its screen
