@@ -1,0 +1,50 @@
+// Songs as other programs keep them: the song files the program imports and
+// exports (ChordPro, OpenLyrics, plain text), read into an item's texts and
+// written from them. Pure text code: it needs only wxString (and expat for
+// the XML).
+#pragma once
+
+#include <wx/string.h>
+#include <cstddef>
+#include <string>
+
+// The largest song file read; a song's words take a few kilobytes.
+constexpr std::size_t kMaxSongFileBytes = 1024 * 1024;
+// The longest main text an item column holds, in characters.
+constexpr std::size_t kMaxSongText = 32768;
+
+enum class ESongFormat { ChordPro, OpenLyrics, PlainText };
+
+// What a song file brings to an item. Texts hold the item markup (chord
+// marks "{G}", screen break lines "&") and end their lines in CR LF, as item
+// texts do.
+struct CSongText {
+    wxString strTitle;       // empty: the file named none
+    wxString strHeading1;
+    wxString strHeading2;
+    wxString strHeading2Alt;
+    wxString strField1;
+    int nBPM = 0;  // 0: none
+    int nTranspose = 0;
+    bool bPreferFlats = false;
+    bool bChords = false;  // a chord chart; otherwise a song
+};
+
+// Why a file was refused: the line (1-based; 0 for the file as a whole) and
+// the reason, as "FILE:LINE: reason" shows it.
+struct CSongFileError {
+    int nLine = 0;
+    wxString strReason;
+};
+
+// The format a file name's extension stands for; false when it names none.
+bool SongFormatOfPath(const wxString& strPath, ESongFormat& format);
+
+// Reads a whole file's bytes as a song; false, with the line and the reason,
+// when the file cannot be taken as it is.
+bool ReadSongFile(ESongFormat format, const std::string& bytes, CSongText& song,
+                  CSongFileError& error);
+
+// A song as a file's bytes (UTF-8).
+std::string WriteChordPro(const CSongText& song);
+std::string WriteOpenLyrics(const CSongText& song);
