@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 #include <wx/app.h>
+#include <wx/dir.h>
+#include <wx/filefn.h>
 #include <wx/init.h>
 #include <wx/utils.h>
 #include <algorithm>
@@ -42,6 +44,17 @@ const char* kSearchUsage =
     "  search database (made anew with --rebuild), or in the songs with --songs; in\n"
     "  the default VPD only with --this-vpd. Writes the results as File > Save does\n"
     "  (a line per item: title, tab, text around the phrase), to FILE or the output.\n";
+
+const char* kImportUsage =
+    "usage: versilux --import FILE... [--vpd ID]\n"
+    "  Imports song files (ChordPro .cho .chordpro .chopro .crd .pro, OpenLyrics .xml,\n"
+    "  plain text .txt; a folder stands for the song files in it) as new items of the\n"
+    "  default VPD, or of VPD ID, in one transaction. Prints a line per file: the new\n"
+    "  item's title and ID, or FILE:LINE: why the file was refused.\n";
+
+const char* kExportItemUsage =
+    "usage: versilux --export-item ITEM_ID --format chordpro|openlyrics --out FILE\n"
+    "  Writes one item as a song file: ChordPro (chord charts) or OpenLyrics (any item).\n";
 
 const char* kStatsUsage =
     "usage: versilux --stats most-recent|most-used|least-recent|least-used [--out FILE]\n"
@@ -220,6 +233,108 @@ int RunExportPlayer(int argc, char** argv) {
     });
 }
 
+// The song files a command-line argument stands for: the file itself, or the
+// song files of a folder in name order.
+std::vector<wxString> SongFilesOf(const wxString& strArg) {
+    if (!wxDirExists(strArg)) {
+        return {strArg};
+    }
+    wxArrayString names;
+    wxDir::GetAllFiles(strArg, &names, wxEmptyString, wxDIR_FILES);
+    names.Sort();
+    std::vector<wxString> files;
+    for (const wxString& name : names) {
+        if (ESongFormat format{}; SongFormatOfPath(name, format)) {
+            files.push_back(name);
+        }
+    }
+    return files;
+}
+
+int RunImport(int argc, char** argv) {
+    std::vector<wxString> args;
+    int nVPD = 0;
+    bool bVPDGiven = false;
+    for (int i = 2; i < argc; ++i) {
+        const wxString arg = wxString::FromUTF8(argv[i]);
+        if (arg == "--vpd") {
+            if (i + 1 >= argc || !ParseId(argv[++i], nVPD) || nVPD <= 0) {
+                return Fail(kImportUsage, 2);
+            }
+            bVPDGiven = true;
+        } else if (arg.StartsWith("--")) {
+            return Fail(kImportUsage, 2);
+        } else {
+            args.push_back(arg);
+        }
+    }
+    if (args.empty()) {
+        return Fail(kImportUsage, 2);
+    }
+    return WithDocument([&](CVersiluxDoc& doc) {
+        if (bVPDGiven && !doc.MakeVPDCurrent(nVPD)) {
+            return Fail(wxString::Format("versilux: no VPD has the ID %d", nVPD), 1);
+        }
+        std::vector<wxString> files;
+        for (const wxString& arg : args) {
+            const std::vector<wxString> some = SongFilesOf(arg);
+            if (some.empty()) {
+                return Fail("versilux: " + arg + ": the folder holds no song files", 1);
+            }
+            files.insert(files.end(), some.begin(), some.end());
+        }
+        const CSongImport import = doc.ImportSongFiles(files, doc.m_nVPD);
+        for (const CSongFileImport& file : import.files) {
+            if (file.bImported) {
+                std::printf("%s: %s (ID %d)\n", static_cast<const char*>(file.strPath.utf8_str()),
+                            static_cast<const char*>(file.strTitle.utf8_str()), file.nItemID);
+            } else {
+                std::fflush(stdout);  // the lines stay in the files' order
+                std::fprintf(stderr, "%s\n", static_cast<const char*>(file.strRefusal.utf8_str()));
+            }
+        }
+        std::printf("%d imported, %d refused\n", import.ImportedCount(), import.RefusedCount());
+        return import.RefusedCount() == 0 ? 0 : 1;
+    });
+}
+
+int RunExportItem(int argc, char** argv) {
+    int nItemID = 0;
+    if (argc < 3 || !ParseId(argv[2], nItemID)) {
+        return Fail(kExportItemUsage, 2);
+    }
+    wxString strFormat;
+    wxString out;
+    for (int i = 3; i < argc; ++i) {
+        const wxString arg = argv[i];
+        if (arg == "--format" && i + 1 < argc) {
+            strFormat = argv[++i];
+        } else if (arg == "--out" && i + 1 < argc) {
+            out = wxString::FromUTF8(argv[++i]);
+        } else {
+            return Fail(kExportItemUsage, 2);
+        }
+    }
+    ESongFormat format{};
+    if (strFormat == "chordpro") {
+        format = ESongFormat::ChordPro;
+    } else if (strFormat == "openlyrics") {
+        format = ESongFormat::OpenLyrics;
+    } else {
+        return Fail(kExportItemUsage, 2);
+    }
+    if (out.empty()) {
+        return Fail(kExportItemUsage, 2);
+    }
+    return WithDocument([&](CVersiluxDoc& doc) {
+        if (wxString error; !doc.ExportItemSong(nItemID, format, out, error)) {
+            return Fail("versilux: " + error, 1);
+        }
+        std::printf("%s written\n", static_cast<const char*>(out.utf8_str()));
+        return 0;
+    });
+}
+
 // Drawing needs the toolkit on a display. Without one, the command runs
 // itself again under a virtual display when xvfb-run is there.
 void RerunUnderVirtualDisplay(int argc, char** argv) {
@@ -311,6 +426,14 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         rc = RunSearch(argc, argv);
         return true;
     }
+    if (command == "--import") {
+        rc = RunImport(argc, argv);
+        return true;
+    }
+    if (command == "--export-item") {
+        rc = RunExportItem(argc, argv);
+        return true;
+    }
     if (command == "--stats") {
         rc = RunStats(argc, argv);
         return true;
@@ -324,15 +447,17 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         return true;
     }
     if (command == "--help" || command == "-h") {
-        std::printf("%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage, kSearchUsage,
-                    kStatsUsage, kExportScreensUsage, kPrintItemUsage);
+        std::printf("%s%s%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage, kSearchUsage,
+                    kImportUsage, kExportItemUsage, kStatsUsage, kExportScreensUsage,
+                    kPrintItemUsage);
         rc = 0;
         return true;
     }
     // The program itself takes at most a document file name.
     if (command.StartsWith("-") || argc > 2) {
-        std::fprintf(stderr, "%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage,
-                     kSearchUsage, kStatsUsage, kExportScreensUsage, kPrintItemUsage);
+        std::fprintf(stderr, "%s%s%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage,
+                     kSearchUsage, kImportUsage, kExportItemUsage, kStatsUsage,
+                     kExportScreensUsage, kPrintItemUsage);
         rc = 2;
         return true;
     }

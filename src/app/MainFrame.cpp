@@ -16,6 +16,7 @@
 #include "dialogs/CopyItemsDlg.h"
 #include "dialogs/DatabaseDlg.h"
 #include "dialogs/PhraseSearchCommand.h"
+#include "dialogs/SongFilesCommands.h"
 #include "dialogs/ScheduleManagerDlg.h"
 #include "dialogs/ScreenPositionDlg.h"
 #include "dialogs/SelectScheduleDlg.h"
@@ -102,6 +103,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_MENU(ID_TOOLS_VPD_SELECTER, CMainFrame::OnToolsVPDSelecter)
     EVT_MENU(ID_TOOLS_VPD_MANAGER, CMainFrame::OnToolsVPDManager)
     EVT_MENU(ID_TOOLS_SEARCH, CMainFrame::OnToolsSearch)
+    EVT_MENU(ID_FILE_IMPORT_SONGS, CMainFrame::OnFileImportSongs)
     EVT_MENU(ID_TOOLS_CONFIGURATION, CMainFrame::OnToolsConfiguration)
     EVT_MENU(ID_VIEW_TOOLBAR, CMainFrame::OnViewToolbar)
     EVT_MENU(ID_VIEW_STATUS_BAR, CMainFrame::OnViewStatusBar)
@@ -116,6 +118,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_UPDATE_UI(ID_TOOLS_VPD_SELECTER, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_VPD_MANAGER, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_SEARCH, CMainFrame::OnUpdateAvailable)
+    EVT_UPDATE_UI(ID_FILE_IMPORT_SONGS, CMainFrame::OnUpdateAvailable)
     EVT_UPDATE_UI(ID_TOOLS_CONFIGURATION, CMainFrame::OnUpdateAvailable)
 wxEND_EVENT_TABLE()
     // clang-format on
@@ -146,6 +149,8 @@ void CMainFrame::CreateMenus() {
     file->AppendSeparator();
     file->Append(ID_FILE_EXPORT_PLAYER, "&Export for player", "");
     file->Append(ID_FILE_IMPORT_PLAYER, "&Import player", "");
+    file->Append(ID_FILE_IMPORT_SONGS, "Import Son&gs...",
+                 "Import songs from ChordPro, OpenLyrics and text files into the current VPD");
     file->AppendSeparator();
     file->Append(wxID_PRINT, "&Print...\tCtrl+P", "Print the active document");
     file->Append(wxID_PREVIEW, "Print Pre&view", "Display full pages");
@@ -373,6 +378,12 @@ void CMainFrame::OnShowSelectSchedule(wxCommandEvent& /*event*/) {
 void CMainFrame::OnToolsSearch(wxCommandEvent& /*event*/) {
     if (CVersiluxDoc* doc = GetDocument()) {
         RunPhraseSearchCommand(*doc, this);
+    }
+}
+
+void CMainFrame::OnFileImportSongs(wxCommandEvent& /*event*/) {
+    if (CVersiluxDoc* doc = GetDocument()) {
+        RunImportSongsCommand(*doc, this);
     }
 }
 

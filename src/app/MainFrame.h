@@ -47,6 +47,7 @@ class CMainFrame : public wxDocParentFrame {
     void OnToolsVPDManager(wxCommandEvent& event);
     void OnToolsConfiguration(wxCommandEvent& event);
     void OnToolsSearch(wxCommandEvent& event);
+    void OnFileImportSongs(wxCommandEvent& event);
     void OnViewToolbar(wxCommandEvent& event);
     void OnViewStatusBar(wxCommandEvent& event);
     void OnAlternateAccelerator(wxCommandEvent& event);

@@ -19,6 +19,7 @@
 #include "dialogs/ItemTitleDlg.h"
 #include "dialogs/MaxLengthValidator.h"
 #include "dialogs/PrintTransposeDlg.h"
+#include "dialogs/SongFilesCommands.h"
 #include "doc/CommandIds.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
@@ -129,6 +130,7 @@ CDatabaseDlg::CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc)
     m_pSymbol->Disable();
     buttons->Add(m_pSymbol, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, FromDIP(4));
     AddButton(buttons, ID_DB_PLACE_CHORDS, "Place C&hords");
+    AddButton(buttons, ID_DB_EXPORT, "Ex&port...");
 
     auto* lower = new wxBoxSizer(wxHORIZONTAL);
     const wxString captions[4] = {m_pDoc->GetFlagCaption1(), m_pDoc->GetFlagCaption2(),
@@ -194,6 +196,8 @@ CDatabaseDlg::CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc)
         wxEVT_BUTTON, [this](wxCommandEvent&) { InsertSymbol(); }, ID_DB_INSERT);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { PlaceChords(); }, ID_DB_PLACE_CHORDS);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { ExportSongs(); }, ID_DB_EXPORT);
     // A preview show ends by itself at its end: Preview is offered again then.
     Bind(
         wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(CanPreview()); },
@@ -693,4 +697,13 @@ void RunPrintTransposeLoop(CVersiluxDoc& doc, wxWindow* pParent) {
             break;
         }
     }
+}
+
+void CDatabaseDlg::ExportSongs() {
+    // The stored texts are written: edits not yet saved stay in the boxes.
+    std::vector<int> listed;
+    for (const CListedItem& item : m_pList->GetItems()) {
+        listed.push_back(item.nID);
+    }
+    RunExportSongsCommand(*m_pDoc, this, IsItemLoaded() ? m_nItemID : 0, listed);
 }

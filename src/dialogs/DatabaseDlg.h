@@ -61,6 +61,7 @@ class CDatabaseDlg : public wxDialog {
     void InsertSymbol();
     void RemoveSymbols();
     void PlaceChords();
+    void ExportSongs();
     void Preview();
     void Printable();
 
@@ -150,6 +151,7 @@ enum {
     ID_DB_SYMBOLS,
     ID_DB_INSERT,
     ID_DB_PLACE_CHORDS,
+    ID_DB_EXPORT,
     ID_DB_NEW,
 };
 

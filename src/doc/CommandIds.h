@@ -33,6 +33,7 @@ enum CommandId : int {
     ID_TOOLS_VPD_MANAGER = kCommandBase + 36,
     ID_TOOLS_DEBUG_SHOW_GO = kCommandBase + 37,
     ID_VIEW_REFRESH = kCommandBase + 38,
+    ID_FILE_IMPORT_SONGS = kCommandBase + 39,
     ID_VIEW_TOOLBAR = kCommandBase + 100,
     ID_VIEW_STATUS_BAR = kCommandBase + 101,
     ID_NEXT_PANE = kCommandBase + 102,

@@ -11,6 +11,7 @@
 // a kind stores Subtype = radio - 1. kNoKind: no radio clicked yet.
 constexpr int kNoKind = -1;
 constexpr int kKindAll = 0;
+constexpr int kKindSongs = 2;
 constexpr int kKindChords = 4;
 constexpr int kKindCount = 6;
 

@@ -25,6 +25,7 @@
 #include "doc/PictureCache.h"
 #include "doc/PlayerFile.h"
 #include "doc/ScheduleLibrary.h"
+#include "doc/SongFiles.h"
 #include "odbc/Database.h"
 
 // The data source holds no row where one is needed to start (VPD, config).
@@ -201,6 +202,27 @@ class CVersiluxDoc : public wxDocument {
     // "Show Seq": the schedules that use the item, newest first, and its
     // total per VPD.
     wxString FormatItemSequence(int nItemID);
+
+    // ---- song files (SongImport.cpp, SongExport.cpp) ----
+    // Imports the files as new items of VPD nVPD in one transaction, with
+    // the configured colours and screen types; a title the VPD has gets
+    // " (2)". A file that cannot be taken is refused and the others go on.
+    // Cancelled through onProgress, nothing is kept. Throws CDBException,
+    // with nothing kept, when the store fails.
+    CSongImport ImportSongFiles(const std::vector<wxString>& paths, int nVPD,
+                                const CProgress& onProgress = {});
+    // The item's texts as a song file carries them; false when no item has
+    // the ID.
+    bool ItemSongText(int nItemID, CSongText& song);
+    // Writes one item as a song file; false with the reason (also for
+    // ChordPro of an item that is not a chord chart).
+    bool ExportItemSong(int nItemID, ESongFormat format, const wxString& strPath,
+                        wxString& strError);
+    // Writes each item into a file of its own in strDir, named after its
+    // title; ChordPro skips items that are not chord charts.
+    std::vector<CSongFileExport> ExportSongs(const std::vector<int>& itemIDs, ESongFormat format,
+                                             const wxString& strDir,
+                                             const CProgress& onProgress = {});
 
     // ---- composing schedules (ScheduleLibrary.cpp) ----
     // The current VPD's schedules in name order (ties by ID): the rows of

@@ -42,6 +42,7 @@ wxBEGIN_EVENT_TABLE(CVersiluxView, wxView)
     EVT_UPDATE_UI(ID_TOOLS_CONFIGURATION, CVersiluxView::OnUpdateNotDuringShow)
     EVT_UPDATE_UI(ID_TOOLS_DEBUG_SHOW_GO, CVersiluxView::OnUpdateNotDuringShow)
     EVT_UPDATE_UI(ID_FILE_IMPORT_PLAYER, CVersiluxView::OnUpdateNotDuringShow)
+    EVT_UPDATE_UI(ID_FILE_IMPORT_SONGS, CVersiluxView::OnUpdateNotDuringShow)
 wxEND_EVENT_TABLE()
     // clang-format on
 

@@ -78,6 +78,7 @@ TEST_F(MainFrameTest, TheMenuHasEveryEntryWithItsCaption) {
         {wxID_SAVEAS, "Save &As..."},
         {ID_FILE_EXPORT_PLAYER, "&Export for player"},
         {ID_FILE_IMPORT_PLAYER, "&Import player"},
+        {ID_FILE_IMPORT_SONGS, "Import Son&gs..."},
         {wxID_PRINT, "&Print...\tCtrl+P"},
         {wxID_PREVIEW, "Print Pre&view"},
         {wxID_PRINT_SETUP, "P&rint Setup..."},
@@ -152,6 +153,7 @@ TEST_F(MainFrameTest, CommandsStillToComeArePresentButDisabled) {
     EXPECT_TRUE(shell.IsEnabled(ID_TOOLS_CONFIGURATION));
     EXPECT_TRUE(shell.IsEnabled(ID_FILE_EXPORT_PLAYER));
     EXPECT_TRUE(shell.IsEnabled(ID_FILE_IMPORT_PLAYER));
+    EXPECT_TRUE(shell.IsEnabled(ID_FILE_IMPORT_SONGS));
     // Printing prints whatever the view lists.
     for (int id : {wxID_PRINT, wxID_PREVIEW, wxID_PRINT_SETUP}) {
         EXPECT_TRUE(shell.IsEnabled(id)) << id;

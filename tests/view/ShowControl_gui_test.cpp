@@ -335,7 +335,7 @@ TEST_F(ShowTest, CommandsThatWouldDisturbAShowAreOffWhileItRuns) {
     EXPECT_TRUE(shell.IsEnabled(ID_SHOW_STOP));
     for (int id : {ID_SHOW_SELECT_SCHEDULE, ID_SHOW_DATABASE, ID_SHOW_SCHEDULE, ID_TOOLS_SCREEN,
                    ID_TOOLS_COPY, ID_TOOLS_SEARCH, ID_TOOLS_VPD_SELECTER, ID_TOOLS_VPD_MANAGER,
-                   ID_TOOLS_CONFIGURATION, ID_FILE_IMPORT_PLAYER}) {
+                   ID_TOOLS_CONFIGURATION, ID_FILE_IMPORT_PLAYER, ID_FILE_IMPORT_SONGS}) {
         EXPECT_FALSE(shell.IsEnabled(id)) << id;
     }
     EXPECT_TRUE(shell.IsEnabled(ID_FILE_EXPORT_PLAYER));  // it only reads

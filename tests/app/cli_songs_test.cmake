@@ -1,0 +1,66 @@
+# Song files from the command line: a chord chart out as ChordPro and in
+# again, OpenLyrics, a folder, refusals that name file and line, and usage.
+include(${CMAKE_CURRENT_LIST_DIR}/cli_common.cmake)
+
+# Item 11 of the demo library is the chord chart "Holy, Holy, Holy (D)".
+run(0 --export-item 11 --format chordpro --out ${WORK}/holy.cho)
+file(READ ${WORK}/holy.cho cho)
+if(NOT cho MATCHES "{title: Holy, Holy, Holy \\(D\\)}" OR NOT cho MATCHES "\\[D\\]Holy, holy")
+  message(FATAL_ERROR "not ChordPro:\n${cho}")
+endif()
+run(0 --import ${WORK}/holy.cho)
+if(NOT last_out MATCHES "holy.cho: Holy, Holy, Holy \\(D\\) \\(2\\) \\(ID [0-9]+\\)")
+  message(FATAL_ERROR "no title and ID: ${last_out}")
+endif()
+
+# Liturgy is no chord chart; OpenLyrics takes it.
+run(1 --export-item 2 --format chordpro --out ${WORK}/psalm.cho)
+if(NOT last_err MATCHES "not a chord chart" OR EXISTS ${WORK}/psalm.cho)
+  message(FATAL_ERROR "ChordPro of liturgy: ${last_err}")
+endif()
+run(0 --export-item 2 --format openlyrics --out ${WORK}/psalm.xml)
+file(READ ${WORK}/psalm.xml xml)
+if(NOT xml MATCHES "openlyrics.info/namespace/2009/song")
+  message(FATAL_ERROR "not OpenLyrics:\n${xml}")
+endif()
+run(1 --export-item 99999 --format openlyrics --out ${WORK}/none.xml)
+if(NOT last_err MATCHES "99999")
+  message(FATAL_ERROR "unknown item: ${last_err}")
+endif()
+run(1 --export-item 11 --format chordpro --out ${WORK}/no/such/folder/x.cho)
+if(NOT last_err MATCHES "no/such/folder")
+  message(FATAL_ERROR "unclear failure: ${last_err}")
+endif()
+
+# A folder of songs with one bad file: the others are imported, the bad one
+# is named with its line, and the exit code says so.
+file(MAKE_DIRECTORY ${WORK}/songs)
+file(COPY ${WORK}/psalm.xml DESTINATION ${WORK}/songs)
+file(WRITE ${WORK}/songs/bad.cho "{title: Bad}\n[G]Amazing [C grace\n")
+file(WRITE ${WORK}/songs/readme.md "not a song")
+run(1 --import ${WORK}/songs --vpd 2)
+if(NOT last_err MATCHES "bad.cho:2: " OR NOT last_out MATCHES "psalm.xml: .*\\(ID [0-9]+\\)"
+   OR NOT last_out MATCHES "1 imported, 1 refused")
+  message(FATAL_ERROR "folder import:\n${last_out}${last_err}")
+endif()
+run(1 --import ${WORK}/holy.cho --vpd 4242)
+if(NOT last_err MATCHES "4242")
+  message(FATAL_ERROR "unknown VPD: ${last_err}")
+endif()
+
+# Bad arguments: usage and exit 2.
+run(2 --import)
+run(2 --import --vpd 2)
+run(2 --import ${WORK}/holy.cho --vpd)
+run(2 --import ${WORK}/holy.cho --vpd two)
+run(2 --import ${WORK}/holy.cho --bogus)
+if(NOT last_err MATCHES "usage: versilux --import FILE")
+  message(FATAL_ERROR "no usage text: ${last_err}")
+endif()
+run(2 --export-item)
+run(2 --export-item 11 --format pdf --out ${WORK}/x.pdf)
+run(2 --export-item 11 --format chordpro)
+run(2 --export-item eleven --format chordpro --out ${WORK}/x.cho)
+if(NOT last_err MATCHES "usage: versilux --export-item ITEM_ID")
+  message(FATAL_ERROR "no usage text: ${last_err}")
+endif()
