@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "dialogs/ExportSongsDlg.h"
+#include "doc/ChosenPath.h"
 #include "doc/SongFiles.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
@@ -125,13 +126,45 @@ void RunImportSongsCommand(CVersiluxDoc& doc, wxWindow* pParent) {
     }
     wxArrayString chosen;
     dlg.GetPaths(chosen);
-    if (chosen.empty() && !dlg.GetPath().empty()) {
-        chosen.push_back(dlg.GetPath());
-    }
     if (chosen.empty()) {
         return;
     }
     ImportSongsWithProgress(doc, pParent, std::vector<wxString>(chosen.begin(), chosen.end()));
+}
+
+int ExportSongsWithProgress(CVersiluxDoc& doc, wxWindow* pParent, const std::vector<int>& itemIDs,
+                            ESongFormat format, const wxString& strDir) {
+    std::vector<CSongFileExport> exported;
+    try {
+        wxBusyCursor wait;
+        CProgressShown progress(pParent, "Exporting songs...");
+        exported = doc.ExportSongs(
+            itemIDs, format, strDir,
+            itemIDs.size() > kFilesWithoutProgress ? CProgress(std::ref(progress)) : CProgress());
+    } catch (const CDBException& e) {
+        wxMessageBox("The songs could not be exported: " + e.GetErrorMessage(), kCaption,
+                     wxOK | wxICON_ERROR, pParent);
+        return 0;
+    }
+    int nWritten = 0;
+    std::vector<wxString> problems;
+    for (const CSongFileExport& one : exported) {
+        if (!one.strPath.empty()) {
+            ++nWritten;
+        } else {
+            problems.push_back(one.strTitle + ": " + one.strProblem);
+        }
+    }
+    wxString strMessage = wxString::Format("%s exported to %s.", SongsCount(nWritten), strDir);
+    if (exported.size() < itemIDs.size()) {
+        strMessage << "\nThe export was cancelled before the end.";
+    }
+    if (!problems.empty()) {
+        strMessage << "\n\nNot exported:" << ListOfRefusals(problems);
+    }
+    wxMessageBox(strMessage, kCaption,
+                 wxOK | (problems.empty() ? wxICON_INFORMATION : wxICON_WARNING), pParent);
+    return nWritten;
 }
 
 void RunExportSongsCommand(CVersiluxDoc& doc, wxWindow* pParent, int nSelectedID,
@@ -158,7 +191,7 @@ void RunExportSongsCommand(CVersiluxDoc& doc, wxWindow* pParent, int nSelectedID
             if (dlg.ShowModal() != wxID_OK) {
                 return;
             }
-            wxFileName path(dlg.GetPath());
+            wxFileName path(ChosenPath(dlg));
             if (!path.HasExt()) {
                 path.SetExt(strExt);
             }
@@ -171,37 +204,9 @@ void RunExportSongsCommand(CVersiluxDoc& doc, wxWindow* pParent, int nSelectedID
         }
         wxDirDialog dlg(pParent, "Export Songs to Folder", wxString(),
                         wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
-        if (dlg.ShowModal() != wxID_OK) {
-            return;
+        if (dlg.ShowModal() == wxID_OK) {
+            ExportSongsWithProgress(doc, pParent, listedIDs, format, dlg.GetPath());
         }
-        std::vector<CSongFileExport> exported;
-        {
-            wxBusyCursor wait;
-            CProgressShown progress(pParent, "Exporting songs...");
-            exported = doc.ExportSongs(listedIDs, format, dlg.GetPath(),
-                                       listedIDs.size() > kFilesWithoutProgress
-                                           ? CProgress(std::ref(progress))
-                                           : CProgress());
-        }
-        int nWritten = 0;
-        std::vector<wxString> problems;
-        for (const CSongFileExport& one : exported) {
-            if (!one.strPath.empty()) {
-                ++nWritten;
-            } else {
-                problems.push_back(one.strTitle + ": " + one.strProblem);
-            }
-        }
-        wxString strMessage =
-            wxString::Format("%s exported to %s.", SongsCount(nWritten), dlg.GetPath());
-        if (exported.size() < listedIDs.size()) {
-            strMessage << "\nThe export was cancelled before the end.";
-        }
-        if (!problems.empty()) {
-            strMessage << "\n\nNot exported:" << ListOfRefusals(problems);
-        }
-        wxMessageBox(strMessage, kCaption,
-                     wxOK | (problems.empty() ? wxICON_INFORMATION : wxICON_WARNING), pParent);
     } catch (const CDBException& e) {
         wxMessageBox("The songs could not be exported: " + e.GetErrorMessage(), kCaption,
                      wxOK | wxICON_ERROR, pParent);

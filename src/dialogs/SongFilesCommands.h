@@ -6,6 +6,8 @@
 #include <wx/string.h>
 #include <vector>
 
+#include "text/SongFile.h"
+
 class CVersiluxDoc;
 class wxWindow;
 
@@ -16,6 +18,12 @@ void RunImportSongsCommand(CVersiluxDoc& doc, wxWindow* pParent);
 // what was imported and what was refused. Returns the number imported.
 int ImportSongsWithProgress(CVersiluxDoc& doc, wxWindow* pParent,
                             const std::vector<wxString>& paths);
+
+// Writes each item into a file of its own in strDir, with a progress
+// dialog for more than a few, and tells the operator what was written and
+// what was not. Returns the number of files written.
+int ExportSongsWithProgress(CVersiluxDoc& doc, wxWindow* pParent, const std::vector<int>& itemIDs,
+                            ESongFormat format, const wxString& strDir);
 
 // Asks what to export (the selected item or every listed one, ChordPro or
 // OpenLyrics) and where, then writes the files. nSelectedID 0: none.

@@ -4,23 +4,10 @@
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
 
+#include "doc/ChosenPath.h"
 #include "doc/ExchangeText.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
-
-namespace {
-
-// The file chosen in the dialog. Until the toolkit's own chooser has shown
-// itself it may give the folder and the name only apart.
-wxString ChosenPath(const wxFileDialog& dlg) {
-    const wxString strPath = dlg.GetPath();
-    if (!strPath.empty() || dlg.GetFilename().empty()) {
-        return strPath;
-    }
-    return wxFileName(dlg.GetDirectory(), dlg.GetFilename()).GetFullPath();
-}
-
-}  // namespace
 
 wxString CVersiluxDoc::OfferedFileName() const {
     // Stored names may be padded with blanks, which would end up in the

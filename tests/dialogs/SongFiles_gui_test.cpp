@@ -15,24 +15,16 @@
 #include "support/DialogExpectations.h"
 #include "support/FileDialogAnswer.h"
 #include "support/ItemEditorFixture.h"
+#include "app/MainFrame.h"
 #include "support/ShellFixture.h"
 
 VERSILUX_EXPECT_DIALOG(CExportSongsDlg);
 
 namespace {
 
-class AnswerDirDialog : public wxExpectModalBase<wxDirDialog, AnswerDirDialog> {
-  public:
-    explicit AnswerDirDialog(const wxString& strPath) : m_strPath(strPath) {}
-
+class CancelDirDialog : public wxExpectModalBase<wxDirDialog, CancelDirDialog> {
   protected:
-    int OnInvoked(wxDirDialog* dlg) const override {
-        dlg->SetPath(m_strPath);
-        return wxID_OK;
-    }
-
-  private:
-    wxString m_strPath;
+    int OnInvoked(wxDirDialog* /*dlg*/) const override { return wxID_CANCEL; }
 };
 
 const char* const kChart =
@@ -45,28 +37,34 @@ wxString WriteFile(const wxString& strDir, const wxString& strName, const char* 
     return path;
 }
 
-TEST(ImportSongsCommand, TheMenuImportsTheChosenFileAndSaysWhatItDid) {
+TEST(ImportSongsCommand, TheMenuOffersSeveralSongFilesAndACancelImportsNothing) {
     ShellFixture shell;
-    const wxString path = WriteFile(shell.Source().Dir(), "grace.cho", kChart);
     const long before = shell.Source().QueryNumber("SELECT count(*) FROM items");
+    // The toolkit's chooser gives its files only once it has been shown, so
+    // the choice itself is answered through ImportSongsWithProgress below.
     CFileDialogSeen seen;
-    wxString message;
-    wxTEST_DIALOG(shell.Command(ID_FILE_IMPORT_SONGS), AnswerFileDialog(path, &seen),
-                  ExpectMessageBox(&message));
+    wxTEST_DIALOG(shell.Command(ID_FILE_IMPORT_SONGS),
+                  AnswerFileDialog(wxString(), &seen, wxID_CANCEL));
     EXPECT_TRUE(seen.nStyle & wxFD_MULTIPLE);
     EXPECT_NE(seen.strWildcard.Find("*.cho"), wxNOT_FOUND);
     EXPECT_NE(seen.strWildcard.Find("*.xml"), wxNOT_FOUND);
+    EXPECT_NE(seen.strWildcard.Find("*.txt"), wxNOT_FOUND);
+    EXPECT_EQ(shell.Source().QueryNumber("SELECT count(*) FROM items"), before);
+}
+
+TEST(ImportSongsCommand, OneFileIsImportedBesideTheSongOfTheSameTitle) {
+    ShellFixture shell;
+    const wxString path = WriteFile(shell.Source().Dir(), "grace.cho", kChart);
+    const long before = shell.Source().QueryNumber("SELECT count(*) FROM items");
+    wxString message;
+    wxTEST_DIALOG(ImportSongsWithProgress(shell.Doc(), &shell.Frame(), {path}),
+                  ExpectMessageBox(&message));
     EXPECT_TRUE(message.StartsWith("1 song imported into ")) << message;
     EXPECT_EQ(shell.Source().QueryNumber("SELECT count(*) FROM items"), before + 1);
     // The demo has its own "Amazing Grace": nothing is overwritten.
     EXPECT_EQ(shell.Source().QueryNumber(
                   "SELECT count(*) FROM items WHERE Title='Amazing Grace (2)' AND Subtype=3"),
               1);
-
-    // Cancelled file dialog: nothing happens.
-    wxTEST_DIALOG(shell.Command(ID_FILE_IMPORT_SONGS),
-                  AnswerFileDialog(path, &seen, wxID_CANCEL));
-    EXPECT_EQ(shell.Source().QueryNumber("SELECT count(*) FROM items"), before + 1);
 }
 
 TEST(ImportSongsCommand, ManyFilesShowProgressAndRefusalsAreListedByFileAndLine) {
@@ -113,21 +111,44 @@ TEST_F(ExportSongsTest, TheEditorExportsTheSelectedItemOrEveryListedOne) {
     ASSERT_TRUE(wxFFile(path).ReadAll(&text));
     EXPECT_NE(text.Find("[D]Holy, holy, [Bm]holy!"), wxNOT_FOUND) << text;
 
-    // Every listed item, as OpenLyrics, into a folder.
-    const wxString dir = wxFileName(m_library.Source().Dir(), "out").GetFullPath();
-    ASSERT_TRUE(wxFileName::Mkdir(dir));
-    wxString message;
+    // Every listed item, as OpenLyrics: the folder is asked for (the
+    // toolkit's chooser gives it only once shown, so the writing is
+    // answered through ExportSongsWithProgress below).
+    bool bAllOffered = false;
     wxTEST_DIALOG(Click(ID_DB_EXPORT), wxExpectModal<CExportSongsDlg>([&](CExportSongsDlg& choice) {
-                      static_cast<wxRadioButton*>(choice.FindWindowByLabel("&All 2 listed items"))
-                          ->SetValue(true);
+                      auto* all = static_cast<wxRadioButton*>(
+                          choice.FindWindowByLabel("&All 2 listed items"));
+                      bAllOffered = all != nullptr && all->IsEnabled();
+                      all->SetValue(true);
                       static_cast<wxRadioButton*>(choice.FindWindowByLabel("&OpenLyrics (any item)"))
                           ->SetValue(true);
                       return PressOK(choice);
                   }),
-                  AnswerDirDialog(dir), ExpectMessageBox(&message));
-    EXPECT_TRUE(message.StartsWith("2 songs exported to ")) << message;
-    EXPECT_TRUE(wxFileExists(wxFileName(dir, "Holy, Holy, Holy.xml").GetFullPath()));
+                  CancelDirDialog());
+    EXPECT_TRUE(bAllOffered);
+
+    const wxString dir = wxFileName(m_library.Source().Dir(), "out").GetFullPath();
+    ASSERT_TRUE(wxFileName::Mkdir(dir));
+    std::vector<int> listed;
+    for (const CListedItem& item : dlg.GetItemList()->GetItems()) {
+        listed.push_back(item.nID);
+    }
+    listed.push_back(listed.front());  // twice: a second file, not one overwritten
+    wxString message;
+    wxTEST_DIALOG(ExportSongsWithProgress(Doc(), &dlg, listed, ESongFormat::OpenLyrics, dir),
+                  ExpectMessageBox(&message));
+    EXPECT_TRUE(message.StartsWith("3 songs exported to " + dir)) << message;
+    EXPECT_TRUE(wxFileExists(wxFileName(dir, "Holy, Holy, Holy.xml").GetFullPath())) << message;
     EXPECT_TRUE(wxFileExists(wxFileName(dir, "Be Thou My Vision.xml").GetFullPath()));
+    EXPECT_TRUE(wxFileExists(wxFileName(dir, "Be Thou My Vision (2).xml").GetFullPath()));
+
+    // ChordPro leaves out what is no chord chart, and says so.
+    const long nSong = m_library.AddItemIn(1, 1, "Abide with Me", "Abide with me");
+    wxTEST_DIALOG(
+        ExportSongsWithProgress(Doc(), &dlg, {static_cast<int>(nSong)}, ESongFormat::ChordPro, dir),
+        ExpectMessageBox(&message));
+    EXPECT_EQ(message, "0 songs exported to " + dir +
+                           ".\n\nNot exported:\nAbide with Me: not a chord chart");
 }
 
 }  // namespace

@@ -258,7 +258,7 @@ TEST_F(SongRoundTripTest, ChordProIsForChordChartsAndAnUnknownItemIsSaid) {
     // A folder export writes a file per item; ChordPro skips what is no chart.
     const long chart = m_source.QueryNumber("SELECT min(ID) FROM items WHERE Subtype=3");
     const std::vector<CSongFileExport> done =
-        m_doc.ExportSongs({chart, song, chart}, ESongFormat::ChordPro, m_source.Dir());
+        m_doc.ExportSongs({static_cast<int>(chart), static_cast<int>(song), static_cast<int>(chart)}, ESongFormat::ChordPro, m_source.Dir());
     ASSERT_EQ(done.size(), 3u);
     EXPECT_TRUE(wxFileExists(done[0].strPath));
     EXPECT_TRUE(done[1].strPath.empty());

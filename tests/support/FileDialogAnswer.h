@@ -19,7 +19,10 @@ class AnswerFileDialog : public wxExpectModalBase<wxFileDialog, AnswerFileDialog
 
   protected:
     int OnInvoked(wxFileDialog* dlg) const override {
-        m_pSeen->strFilename = dlg->GetFilename();
+        // A dialog for several files has no single name to offer.
+        if (!dlg->HasFlag(wxFD_MULTIPLE)) {
+            m_pSeen->strFilename = dlg->GetFilename();
+        }
         m_pSeen->strWildcard = dlg->GetWildcard();
         m_pSeen->nStyle = dlg->GetWindowStyle();
         if (m_nAnswer == wxID_OK) {
