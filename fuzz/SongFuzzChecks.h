@@ -101,8 +101,10 @@ inline void CheckChordProRoundTrip(const CSongText& song) {
 // pass (which drops what OpenLyrics has no place for: labels, indents) the
 // words stay as they are.
 inline void CheckOpenLyricsRoundTrip(const CSongText& song) {
-    if (song.strTitle.empty()) {
-        return;  // a song of words alone may have only markup that OpenLyrics drops
+    if (Collapsed(song.strTitle).empty()) {
+        // A song without a title XML can hold may have only markup that
+        // OpenLyrics drops.
+        return;
     }
     const CSongText once = ReadBack(ESongFormat::OpenLyrics, WriteOpenLyrics(song));
     CheckSongRead(once);

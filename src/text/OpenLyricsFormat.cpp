@@ -625,13 +625,16 @@ std::string WriteOpenLyrics(const CSongText& song) {
         text.Replace("\n", " ");
         return Escaped(text, false);
     };
-    if (!title.empty() || !song.strHeading2.empty()) {
+    // OpenLyrics allows no empty elements.
+    const wxString title1 = oneLine(title);
+    const wxString title2 = oneLine(song.strHeading2);
+    if (!title1.empty() || !title2.empty()) {
         out += "    <titles>\n";
-        if (!title.empty()) {
-            out += "      <title>" + oneLine(title) + "</title>\n";
+        if (!title1.empty()) {
+            out += "      <title>" + title1 + "</title>\n";
         }
-        if (!song.strHeading2.empty()) {
-            out += "      <title>" + oneLine(song.strHeading2) + "</title>\n";
+        if (!title2.empty()) {
+            out += "      <title>" + title2 + "</title>\n";
         }
         out += "    </titles>\n";
     }
