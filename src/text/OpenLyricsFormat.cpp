@@ -1,7 +1,6 @@
 #include "text/OpenLyricsFormat.h"
 
 #include <expat.h>
-#include <wx/tokenzr.h>
 
 #include <map>
 #include <vector>
@@ -38,6 +37,26 @@ wxString Collapsed(const wxString& text) {
         }
     }
     return out;
+}
+
+// The words of a text separated by white space.
+std::vector<wxString> Words(const wxString& text) {
+    std::vector<wxString> words;
+    wxString word;
+    for (const wxUniChar c : text) {
+        if (IsXmlSpace(c)) {
+            if (!word.empty()) {
+                words.push_back(word);
+                word.clear();
+            }
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty()) {
+        words.push_back(word);
+    }
+    return words;
 }
 
 // A piece of a <lines> element: text, a chord, or a line break.
@@ -107,14 +126,16 @@ std::vector<wxString> GroupLines(const std::vector<Piece>& group, const bool bNe
         if (p.kind == Piece::Kind::Break) {
             lines.emplace_back();
         } else if (p.kind == Piece::Kind::Text && bNewlinesBreak) {
-            wxStringTokenizer parts(p.text, "\n", wxTOKEN_RET_EMPTY_ALL);
-            bool bFirst = true;
-            while (parts.HasMoreTokens()) {
-                if (!bFirst) {
-                    lines.emplace_back();
+            // (wxStringTokenizer slows down quadratically on many empty parts.)
+            size_t begin = 0;
+            for (;;) {
+                const size_t end = p.text.find('\n', begin);
+                lines.back().push_back(Piece{Piece::Kind::Text, p.text.substr(begin, end - begin)});
+                if (end == wxString::npos) {
+                    break;
                 }
-                lines.back().push_back(Piece{Piece::Kind::Text, parts.GetNextToken()});
-                bFirst = false;
+                lines.emplace_back();
+                begin = end + 1;
             }
         } else {
             lines.back().push_back(p);
@@ -125,12 +146,14 @@ std::vector<wxString> GroupLines(const std::vector<Piece>& group, const bool bNe
         texts.push_back(LineText(line));
     }
     if (bNewlinesBreak) {
-        while (!texts.empty() && texts.front().empty()) {
-            texts.erase(texts.begin());
-        }
         while (!texts.empty() && texts.back().empty()) {
             texts.pop_back();
         }
+        size_t first = 0;
+        while (first < texts.size() && texts[first].empty()) {
+            ++first;
+        }
+        texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(first));
     }
     return texts;
 }
@@ -483,19 +506,17 @@ bool COpenLyricsReader::Read(std::string_view utf8, CSongText& song, CSongFileEr
 
     // Verses in the order the song names them, each once; the rest after
     // them as the file has them.
+    std::map<wxString, size_t> byName;
+    for (size_t i = m_verses.size(); i-- > 0;) {
+        byName[m_verses[i].strName] = i;  // the first of a name wins
+    }
     std::vector<size_t> order;
     std::vector<bool> used(m_verses.size(), false);
-    wxStringTokenizer names(m_strVerseOrder, " \t\r\n", wxTOKEN_STRTOK);
-    while (names.HasMoreTokens()) {
-        const wxString name = names.GetNextToken();
-        for (size_t i = 0; i < m_verses.size(); ++i) {
-            if (m_verses[i].strName == name) {
-                if (!used[i]) {
-                    used[i] = true;
-                    order.push_back(i);
-                }
-                break;
-            }
+    for (const wxString& name : Words(m_strVerseOrder)) {
+        const auto it = byName.find(name);
+        if (it != byName.end() && !used[it->second]) {
+            used[it->second] = true;
+            order.push_back(it->second);
         }
     }
     for (size_t i = 0; i < m_verses.size(); ++i) {
@@ -541,8 +562,9 @@ wxString Escaped(const wxString& text, const bool bAttribute) {
             out += "&gt;";
         } else if (bAttribute && c == '"') {
             out += "&quot;";
-        } else if (c < 0x20 && c != '\t') {
-            // XML 1.0 has no way to hold other control characters.
+        } else if ((c < 0x20 && c != '\t') || c == 0xFFFE || c == 0xFFFF) {
+            // XML 1.0 has no way to hold other control characters and these
+            // two non-characters.
         } else {
             out += c;
         }
@@ -603,13 +625,16 @@ std::string WriteOpenLyrics(const CSongText& song) {
         text.Replace("\n", " ");
         return Escaped(text, false);
     };
-    if (!title.empty() || !song.strHeading2.empty()) {
+    // OpenLyrics allows no empty elements.
+    const wxString title1 = oneLine(title);
+    const wxString title2 = oneLine(song.strHeading2);
+    if (!title1.empty() || !title2.empty()) {
         out += "    <titles>\n";
-        if (!title.empty()) {
-            out += "      <title>" + oneLine(title) + "</title>\n";
+        if (!title1.empty()) {
+            out += "      <title>" + title1 + "</title>\n";
         }
-        if (!song.strHeading2.empty()) {
-            out += "      <title>" + oneLine(song.strHeading2) + "</title>\n";
+        if (!title2.empty()) {
+            out += "      <title>" + title2 + "</title>\n";
         }
         out += "    </titles>\n";
     }

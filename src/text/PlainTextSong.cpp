@@ -1,7 +1,5 @@
 #include "text/PlainTextSong.h"
 
-#include <wx/tokenzr.h>
-
 #include <vector>
 
 #include "text/LineEnds.h"
@@ -52,9 +50,19 @@ size_t SuffixAt(const wxString& token, size_t pos) {
 
 std::vector<wxString> Tokens(const wxString& line) {
     std::vector<wxString> tokens;
-    wxStringTokenizer tokenizer(line, " \t", wxTOKEN_STRTOK);
-    while (tokenizer.HasMoreTokens()) {
-        tokens.push_back(tokenizer.GetNextToken());
+    wxString token;
+    for (const wxUniChar c : line) {
+        if (c == ' ' || c == '\t') {
+            if (!token.empty()) {
+                tokens.push_back(token);
+                token.clear();
+            }
+        } else {
+            token += c;
+        }
+    }
+    if (!token.empty()) {
+        tokens.push_back(token);
     }
     return tokens;
 }

@@ -18,8 +18,12 @@ wxString Joined(const std::vector<wxString>& parts, const wxString& separator) {
 }  // namespace
 
 void AddCredit(std::vector<wxString>& list, const wxString& name) {
+    // A heading holds a few names; a file naming thousands is cut short
+    // rather than searched through for each.
+    constexpr size_t kMostNames = 32;
     const wxString trimmed = wxString(name).Trim(true).Trim(false);
-    if (!trimmed.empty() && std::find(list.begin(), list.end(), trimmed) == list.end()) {
+    if (!trimmed.empty() && list.size() < kMostNames &&
+        std::find(list.begin(), list.end(), trimmed) == list.end()) {
         list.push_back(trimmed);
     }
 }

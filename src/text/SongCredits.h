@@ -16,7 +16,8 @@ struct CSongCredits {
     std::vector<wxString> copyright;
 };
 
-// Adds a name to a list unless it is empty or there already.
+// Adds a name to a list unless it is empty or there already (or the list
+// holds 32 names).
 void AddCredit(std::vector<wxString>& list, const wxString& name);
 
 // "Words: X; Music: Y; Translation: T; © Z" (words and music by the same

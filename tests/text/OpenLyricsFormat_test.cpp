@@ -197,4 +197,37 @@ TEST(OpenLyricsWrite, WritesVersion08WithChordsAndEscapedText) {
               "</song>\n");
 }
 
+TEST(OpenLyricsRead, LargeFilesAreReadInOnePass) {
+    // Near the size limit: one <lines> of newlines alone, and a verse order
+    // naming thousands of verses (each took minutes read naively).
+    const CSongText song = ReadOk(
+        kXml, Song("0.8", "<titles><title>T</title></titles>",
+                   "<verse name=\"v1\"><lines>" + std::string(900000, '\n') + "x</lines></verse>"));
+    EXPECT_EQ(song.strField1, "x");
+    std::string order;
+    std::string verses;
+    for (int i = 0; i < 60000; ++i) {
+        order += "v" + std::to_string(i % 3000) + " ";
+    }
+    for (int i = 0; i < 3000; ++i) {
+        verses += "<verse name=\"v" + std::to_string(i) + "\"><lines>x</lines></verse>";
+    }
+    EXPECT_EQ(
+        ReadOk(kXml, Song("0.8",
+                          "<titles><title>T</title></titles><verseOrder>" + order + "</verseOrder>",
+                          verses))
+            .strField1.length(),
+        3000 + 2999 * wxStrlen("\r\n&\r\n"));
+}
+
+TEST(OpenLyricsWrite, CharactersXmlCannotHoldAreLeftOut) {
+    CSongText song;
+    song.strTitle = U8("Amazing\xEF\xBF\xBF Grace");
+    song.strHeading1 = song.strTitle;
+    song.strField1 = U8("A{G}maz\xEF\xBF\xBEing\x01 grace");
+    const CSongText back = ReadOk(kXml, WriteOpenLyrics(song));
+    EXPECT_EQ(back.strTitle, "Amazing Grace");
+    EXPECT_EQ(back.strField1, "A{G}mazing grace");
+}
+
 }  // namespace

@@ -1,0 +1,9 @@
+// Reading OpenLyrics files: never a crash; a song read is within the item's limits
+// and survives being written as ChordPro (exactly) and OpenLyrics.
+
+#include "SongFuzzChecks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CheckSongFile(ESongFormat::OpenLyrics, data, size);
+    return 0;
+}
