@@ -16,9 +16,9 @@ namespace {
 constexpr int kSongs = 2000;
 
 const char* const kLines[] = {
-    "Amazing grace, how sweet the sound",  "That saved a wretch like me",
-    "I once was lost, but now am found",   "Was blind, but now I see",
-    "Be Thou my vision, O Lord of my heart", "Naught be all else to me, save that Thou art",
+    "Amazing grace, how sweet the sound",     "That saved a wretch like me",
+    "I once was lost, but now am found",      "Was blind, but now I see",
+    "Be Thou my vision, O Lord of my heart",  "Naught be all else to me, save that Thou art",
     "Abide with me, fast falls the eventide", "The darkness deepens, Lord with me abide",
 };
 const char* const kChords[] = {"G", "C", "D7", "Em", "Am7", "G/B"};
@@ -55,16 +55,17 @@ wxString OpenLyricsSong(int n) {
         << "    <verseOrder>v1 c v2 c v3 c v4</verseOrder>\n  </properties>\n  <lyrics>\n";
     const char* names[] = {"v1", "c", "v2", "v3", "v4"};
     for (int v = 0; v < 5; ++v) {
-        xml << "    <verse name=\"" << names[v] << "\">\n      <lines>" << Verse(n, v, bChords, true)
-            << "</lines>\n    </verse>\n";
+        xml << "    <verse name=\"" << names[v] << "\">\n      <lines>"
+            << Verse(n, v, bChords, true) << "</lines>\n    </verse>\n";
     }
     return xml << "  </lyrics>\n</song>\n";
 }
 
 wxString ChordProSong(int n) {
-    wxString text = wxString::Format("{title: Song %04d of the library}\n{artist: John Newton}\n"
-                                     "{key: G}\n{tempo: 72}\n",
-                                     n);
+    wxString text = wxString::Format(
+        "{title: Song %04d of the library}\n{artist: John Newton}\n"
+        "{key: G}\n{tempo: 72}\n",
+        n);
     for (int v = 0; v < 5; ++v) {
         text << (v == 1 ? "\n{start_of_chorus}\n" : "\n") << Verse(n, v, true, false) << "\n"
              << (v == 1 ? "{end_of_chorus}\n" : "");

@@ -456,8 +456,8 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
     // The program itself takes at most a document file name.
     if (command.StartsWith("-") || argc > 2) {
         std::fprintf(stderr, "%s%s%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage,
-                     kSearchUsage, kImportUsage, kExportItemUsage, kStatsUsage,
-                     kExportScreensUsage, kPrintItemUsage);
+                     kSearchUsage, kImportUsage, kExportItemUsage, kStatsUsage, kExportScreensUsage,
+                     kPrintItemUsage);
         rc = 2;
         return true;
     }

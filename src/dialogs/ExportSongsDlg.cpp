@@ -12,8 +12,8 @@ CExportSongsDlg::CExportSongsDlg(wxWindow* pParent, int nListed, bool bSelected)
     wxWindow* whichBox = which->GetStaticBox();
     m_pSelected = new wxRadioButton(whichBox, wxID_ANY, "The &selected item", wxDefaultPosition,
                                     wxDefaultSize, wxRB_GROUP);
-    m_pAllListed = new wxRadioButton(whichBox, wxID_ANY,
-                                     wxString::Format("&All %d listed items", nListed));
+    m_pAllListed =
+        new wxRadioButton(whichBox, wxID_ANY, wxString::Format("&All %d listed items", nListed));
     m_pSelected->Enable(bSelected);
     m_pAllListed->Enable(nListed > 0);
     which->Add(m_pSelected, 0, wxALL, FromDIP(4));

@@ -87,9 +87,9 @@ int ImportSongsWithProgress(CVersiluxDoc& doc, wxWindow* pParent,
         }
         import = doc.ImportSongFiles(paths, doc.m_nVPD, onProgress);
     } catch (const CDBException& e) {
-        wxMessageBox("The songs could not be imported; nothing was imported.\n\n" +
-                         e.GetErrorMessage(),
-                     kCaption, wxOK | wxICON_ERROR, pParent);
+        wxMessageBox(
+            "The songs could not be imported; nothing was imported.\n\n" + e.GetErrorMessage(),
+            kCaption, wxOK | wxICON_ERROR, pParent);
         return 0;
     }
     if (import.bCancelled) {
@@ -104,8 +104,9 @@ int ImportSongsWithProgress(CVersiluxDoc& doc, wxWindow* pParent,
             refusals.push_back(file.strRefusal);
         }
     }
-    wxString strMessage = wxString::Format("%s imported into %s.", SongsCount(import.ImportedCount()),
-                                           doc.m_strVPDName.Strip(wxString::both));
+    wxString strMessage =
+        wxString::Format("%s imported into %s.", SongsCount(import.ImportedCount()),
+                         doc.m_strVPDName.Strip(wxString::both));
     if (!refusals.empty()) {
         strMessage << "\n\n"
                    << (refusals.size() == 1 ? wxString("This file was not imported:")
@@ -184,10 +185,9 @@ void RunExportSongsCommand(CVersiluxDoc& doc, wxWindow* pParent, int nSelectedID
                              wxOK | wxICON_ERROR, pParent);
                 return;
             }
-            wxFileDialog dlg(pParent, "Export Song", wxString(),
-                             SongFileNameForTitle(song.strTitle, format),
-                             wxString::Format("*.%s|*.%s", strExt, strExt),
-                             wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+            wxFileDialog dlg(
+                pParent, "Export Song", wxString(), SongFileNameForTitle(song.strTitle, format),
+                wxString::Format("*.%s|*.%s", strExt, strExt), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
             if (dlg.ShowModal() != wxID_OK) {
                 return;
             }

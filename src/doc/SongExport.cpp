@@ -58,6 +58,10 @@ bool CVersiluxDoc::ItemSongText(int nItemID, CSongText& song) {
     song.nTranspose = item.m_Transpose;
     song.bPreferFlats = item.m_PreferFlats;
     song.bChords = item.m_Subtype == kChordsSubtype;
+    song.nType = item.m_Type;
+    song.nBackground = item.m_Background;
+    song.nForeground = item.m_Foreground;
+    song.nForeground2 = item.m_Foreground2;
     return true;
 }
 
@@ -71,8 +75,8 @@ bool CVersiluxDoc::ExportItemSong(int nItemID, ESongFormat format, const wxStrin
     // ChordPro is a chord sheet: a song, liturgy or picture has no chords
     // to carry, and read back it would come in as a chord chart.
     if (format == ESongFormat::ChordPro && !song.bChords) {
-        strError = wxString::Format("\"%s\" is not a chord chart; export it as OpenLyrics",
-                                    song.strTitle);
+        strError =
+            wxString::Format("\"%s\" is not a chord chart; export it as OpenLyrics", song.strTitle);
         return false;
     }
     return WriteFileBytes(strPath, WriteSong(format, song), strError);

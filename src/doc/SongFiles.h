@@ -12,9 +12,9 @@
 struct CSongFileImport {
     wxString strPath;
     bool bImported = false;
-    int nItemID = 0;     // the new item's, when imported
-    wxString strTitle;   // as stored: " (2)" added when the VPD had it
-    wxString strRefusal; // "FILE:LINE: reason" when refused
+    int nItemID = 0;      // the new item's, when imported
+    wxString strTitle;    // as stored: " (2)" added when the VPD had it
+    wxString strRefusal;  // "FILE:LINE: reason" when refused
 };
 
 // What an import did. Cancelled: nothing was kept.

@@ -22,8 +22,9 @@ bool ReadSong(const wxString& strPath, CSongText& song, wxString& strRefusal) {
     ESongFormat format{};
     if (!SongFormatOfPath(strPath, format)) {
         strRefusal = FormatSongFileRefusal(
-            strPath, {0, "not a song file: the program reads ChordPro (.cho, .chordpro, .chopro, "
-                         ".crd, .pro), OpenLyrics (.xml) and plain text (.txt)"});
+            strPath, {0,
+                      "not a song file: the program reads ChordPro (.cho, .chordpro, .chopro, "
+                      ".crd, .pro), OpenLyrics (.xml) and plain text (.txt)"});
         return false;
     }
     // A file far too large is refused before it is read at all.
@@ -77,7 +78,8 @@ wxString UnusedSongTitle(const wxString& strTitle, const std::set<wxString>& tak
     }
     for (int n = 2;; ++n) {
         const wxString strSuffix = wxString::Format(" (%d)", n);
-        const wxString strCandidate = CutTo(strBase, kMaxItemTitle - strSuffix.length()) + strSuffix;
+        const wxString strCandidate =
+            CutTo(strBase, kMaxItemTitle - strSuffix.length()) + strSuffix;
         if (taken.count(strCandidate) == 0) {
             return strCandidate;
         }
@@ -122,10 +124,16 @@ CSongImport CVersiluxDoc::ImportSongFiles(const std::vector<wxString>& paths, in
                 items.m_Field2.clear();
                 items.m_FileName = CutTo(wxFileName(file.strPath).GetFullName(), kMaxColumnText);
                 items.m_Subtype = ItemKindSubtype(nKind);
-                items.m_Type = DefaultScreenType(nKind);
-                items.m_Foreground = m_pConfigSet->m_Foreground_Default;
-                items.m_Foreground2 = m_pConfigSet->m_Foreground2_Default;
-                items.m_Background = m_pConfigSet->m_Background_Default;
+                // The program's own files say how the item looked; any
+                // other file gets the configured defaults.
+                items.m_Type = song.nType > 0 ? song.nType : DefaultScreenType(nKind);
+                const bool bColours = song.nBackground > 0;
+                items.m_Foreground =
+                    bColours ? song.nForeground : m_pConfigSet->m_Foreground_Default;
+                items.m_Foreground2 =
+                    bColours ? song.nForeground2 : m_pConfigSet->m_Foreground2_Default;
+                items.m_Background =
+                    bColours ? song.nBackground : m_pConfigSet->m_Background_Default;
                 items.m_VPD = nVPD;
                 items.m_Transpose = song.nTranspose;
                 items.m_PreferFlats = song.bPreferFlats;

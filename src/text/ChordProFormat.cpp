@@ -1,5 +1,7 @@
 #include "text/ChordProFormat.h"
 
+#include <wx/arrstr.h>
+
 #include <vector>
 
 #include "text/LineEnds.h"
@@ -125,6 +127,8 @@ class CChordProReader {
     int m_nBPM = 0;
     int m_nTranspose = 0;
     bool m_bPreferFlats = false;
+    int m_nType = 0;
+    int m_colours[3] = {0, 0, 0};
     wxString m_strSection;  // the open section; empty outside sections
     int m_nSectionLine = 0;
 };
@@ -177,6 +181,23 @@ bool CChordProReader::HandleDirective(const Directive& d, const int line) {
     } else if (name == "x_versilux_prefer_flats") {
         const wxString v = Trimmed(d.strValue).Lower();
         m_bPreferFlats = v == "true" || v == "yes" || v == "1" || v == "on";
+    } else if (name == "x_versilux_layout") {
+        // Only a type a layout has; anything else leaves the default.
+        long type = 0;
+        if (ParseWholeNumber(d.strValue, type) && ((type >= 1 && type <= 8) || type == 50)) {
+            m_nType = static_cast<int>(type);
+        }
+    } else if (name == "x_versilux_colours") {
+        const wxArrayString numbers = wxSplit(Trimmed(d.strValue), ' ');
+        long colours[3] = {0, 0, 0};
+        if (numbers.size() == 3 && ParseWholeNumber(numbers[0], colours[0]) &&
+            ParseWholeNumber(numbers[1], colours[1]) && ParseWholeNumber(numbers[2], colours[2]) &&
+            colours[0] > 0 && colours[1] > 0 && colours[2] > 0 && colours[0] <= 0x7FFF &&
+            colours[1] <= 0x7FFF && colours[2] <= 0x7FFF) {
+            for (int i = 0; i < 3; ++i) {
+                m_colours[i] = static_cast<int>(colours[i]);
+            }
+        }
     } else if (name == "comment" || name == "c" || name == "comment_italic" || name == "ci" ||
                name == "comment_box" || name == "cb" || name == "highlight") {
         m_screens.AddLine(d.strValue);
@@ -267,6 +288,10 @@ bool CChordProReader::Read(const wxString& text, CSongText& song, CSongFileError
     song.nBPM = m_nBPM;
     song.nTranspose = m_nTranspose;
     song.bPreferFlats = m_bPreferFlats;
+    song.nType = m_nType;
+    song.nBackground = m_colours[0];
+    song.nForeground = m_colours[1];
+    song.nForeground2 = m_colours[2];
     song.bChords = true;
     return true;
 }
@@ -352,6 +377,13 @@ std::string WriteChordPro(const CSongText& song) {
     }
     if (song.bPreferFlats) {
         directive("x_versilux_prefer_flats", "true");
+    }
+    if (song.nType > 0) {
+        directive("x_versilux_layout", wxString::Format("%d", song.nType));
+    }
+    if (song.nBackground > 0 && song.nForeground > 0 && song.nForeground2 > 0) {
+        directive("x_versilux_colours", wxString::Format("%d %d %d", song.nBackground,
+                                                         song.nForeground, song.nForeground2));
     }
     for (const CSongScreen& screen : SplitScreens(song.strField1)) {
         size_t begin = 0;

@@ -19,7 +19,7 @@ enum class ESongFormat { ChordPro, OpenLyrics, PlainText };
 // marks "{G}", screen break lines "&") and end their lines in CR LF, as item
 // texts do.
 struct CSongText {
-    wxString strTitle;       // empty: the file named none
+    wxString strTitle;  // empty: the file named none
     wxString strHeading1;
     wxString strHeading2;
     wxString strHeading2Alt;
@@ -28,6 +28,13 @@ struct CSongText {
     int nTranspose = 0;
     bool bPreferFlats = false;
     bool bChords = false;  // a chord chart; otherwise a song
+    // What only the program's own files carry, so that an item exported and
+    // imported again looks as it did: its screen type and colour numbers.
+    // 0: not given, the configured defaults apply.
+    int nType = 0;
+    int nBackground = 0;
+    int nForeground = 0;
+    int nForeground2 = 0;
 };
 
 // Why a file was refused: the line (1-based; 0 for the file as a whole) and

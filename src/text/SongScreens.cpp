@@ -14,8 +14,26 @@ bool IsBlankLine(const wxString& line) {
     return TrimTrailingBlanks(line).empty();
 }
 
+wxString WithoutScreenBreaks(const wxString& words) {
+    if (!words.Contains("&")) {
+        return words;
+    }
+    wxString out;
+    for (size_t i = 0; i < words.length(); ++i) {
+        if (words[i] != '&') {
+            out << words[i];
+            continue;
+        }
+        const bool bBlankBefore = i == 0 || words[i - 1] == ' ' || words[i - 1] == '\t';
+        const bool bBlankAfter =
+            i + 1 == words.length() || words[i + 1] == ' ' || words[i + 1] == '\t';
+        out << (bBlankBefore && bBlankAfter ? "and" : "+");
+    }
+    return out;
+}
+
 void CSongScreenBuilder::StartScreen(const wxString& label) {
-    m_screens.push_back(CSongScreen{TrimTrailingBlanks(label), {}});
+    m_screens.push_back(CSongScreen{TrimTrailingBlanks(WithoutScreenBreaks(label)), {}});
     m_bOpen = true;
 }
 
@@ -31,7 +49,7 @@ void CSongScreenBuilder::AddLine(const wxString& line) {
     if (!m_bOpen) {
         StartScreen();
     }
-    m_screens.back().lines.push_back(TrimTrailingBlanks(line));
+    m_screens.back().lines.push_back(TrimTrailingBlanks(WithoutScreenBreaks(line)));
 }
 
 wxString CSongScreenBuilder::Text() const {

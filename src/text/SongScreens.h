@@ -16,6 +16,11 @@ struct CSongScreen {
 wxString TrimTrailingBlanks(const wxString& line);
 bool IsBlankLine(const wxString& line);
 
+// Words as a song file has them, without the "&" that would start a new
+// screen wherever it stands in an item's text: "&" between blanks becomes
+// "and", any other "+".
+wxString WithoutScreenBreaks(const wxString& words);
+
 // Gathers the lines of a song file into screens and gives the main text as an
 // item holds it: screens separated by a line "&" (with the label, if any),
 // none before the first screen unless it has a label, lines trimmed at the
@@ -29,7 +34,8 @@ class CSongScreenBuilder {
     // Closes the open screen; the next line opens a new one.
     void EndScreen();
     // A line of the open screen (a new one if none is open). A line starting
-    // with "&" is a screen break and opens a screen with its label.
+    // with "&" is a screen break and opens a screen with its label; any other
+    // "&" is taken out (WithoutScreenBreaks).
     void AddLine(const wxString& line);
     wxString Text() const;
 

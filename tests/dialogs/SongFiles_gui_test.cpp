@@ -1,12 +1,13 @@
 // File > Import Songs and the item editor's Export, as the operator uses
 // them: the file dialogs answered, the messages read, the library checked.
 #include <gtest/gtest.h>
-#include <wx/dirdlg.h>
 #include <wx/dir.h>
+#include <wx/dirdlg.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/radiobut.h>
 
+#include "app/MainFrame.h"
 #include "dialogs/ExportSongsDlg.h"
 #include "dialogs/SongFilesCommands.h"
 #include "doc/CommandIds.h"
@@ -15,7 +16,6 @@
 #include "support/DialogExpectations.h"
 #include "support/FileDialogAnswer.h"
 #include "support/ItemEditorFixture.h"
-#include "app/MainFrame.h"
 #include "support/ShellFixture.h"
 
 VERSILUX_EXPECT_DIALOG(CExportSongsDlg);
@@ -115,16 +115,17 @@ TEST_F(ExportSongsTest, TheEditorExportsTheSelectedItemOrEveryListedOne) {
     // toolkit's chooser gives it only once shown, so the writing is
     // answered through ExportSongsWithProgress below).
     bool bAllOffered = false;
-    wxTEST_DIALOG(Click(ID_DB_EXPORT), wxExpectModal<CExportSongsDlg>([&](CExportSongsDlg& choice) {
-                      auto* all = static_cast<wxRadioButton*>(
-                          choice.FindWindowByLabel("&All 2 listed items"));
-                      bAllOffered = all != nullptr && all->IsEnabled();
-                      all->SetValue(true);
-                      static_cast<wxRadioButton*>(choice.FindWindowByLabel("&OpenLyrics (any item)"))
-                          ->SetValue(true);
-                      return PressOK(choice);
-                  }),
-                  CancelDirDialog());
+    wxTEST_DIALOG(
+        Click(ID_DB_EXPORT), wxExpectModal<CExportSongsDlg>([&](CExportSongsDlg& choice) {
+            auto* all =
+                static_cast<wxRadioButton*>(choice.FindWindowByLabel("&All 2 listed items"));
+            bAllOffered = all != nullptr && all->IsEnabled();
+            all->SetValue(true);
+            static_cast<wxRadioButton*>(choice.FindWindowByLabel("&OpenLyrics (any item)"))
+                ->SetValue(true);
+            return PressOK(choice);
+        }),
+        CancelDirDialog());
     EXPECT_TRUE(bAllOffered);
 
     const wxString dir = wxFileName(m_library.Source().Dir(), "out").GetFullPath();

@@ -45,9 +45,7 @@ const char* const kAbideWithMeText =
 
 class SongImportTest : public testing::Test {
   protected:
-    SongImportTest() {
-        m_library.Exec("UPDATE config SET Screen2_default=4, Screen4_default=7");
-    }
+    SongImportTest() { m_library.Exec("UPDATE config SET Screen2_default=4, Screen4_default=7"); }
     CVersiluxDoc& Doc() {
         if (!m_pDoc) {
             m_pDoc = std::make_unique<CVersiluxDoc>();
@@ -76,8 +74,8 @@ TEST_F(SongImportTest, EachFormatBecomesAnItemOfTheVPDWithTheConfiguredLook) {
                                          Write("abide.txt", kAbideWithMeText)};
     const CSongImport import = Doc().ImportSongFiles(paths, 2);
     ASSERT_EQ(import.files.size(), 3u);
-    ASSERT_EQ(import.ImportedCount(), 3) << import.files[0].strRefusal << import.files[1].strRefusal
-                                         << import.files[2].strRefusal;
+    ASSERT_EQ(import.ImportedCount(), 3)
+        << import.files[0].strRefusal << import.files[1].strRefusal << import.files[2].strRefusal;
     EXPECT_FALSE(import.bCancelled);
 
     const long grace = import.files[0].nItemID;
@@ -209,9 +207,10 @@ TEST_F(SongRoundTripTest, ChordChartsComeBackAsTheyWentOut) {
     std::vector<wxString> paths;
     std::vector<long> ids;
     for (long n = 0; n < nCharts; ++n) {
-        const long id = m_source.QueryNumber(
-            wxString::Format("SELECT ID FROM items WHERE Subtype=3 ORDER BY ID LIMIT 1 OFFSET %ld", n));
-        const wxString path = wxFileName(m_source.Dir(), wxString::Format("chart%ld.cho", id)).GetFullPath();
+        const long id = m_source.QueryNumber(wxString::Format(
+            "SELECT ID FROM items WHERE Subtype=3 ORDER BY ID LIMIT 1 OFFSET %ld", n));
+        const wxString path =
+            wxFileName(m_source.Dir(), wxString::Format("chart%ld.cho", id)).GetFullPath();
         wxString error;
         ASSERT_TRUE(m_doc.ExportItemSong(id, ESongFormat::ChordPro, path, error)) << error;
         paths.push_back(path);
@@ -221,16 +220,17 @@ TEST_F(SongRoundTripTest, ChordChartsComeBackAsTheyWentOut) {
     ASSERT_EQ(import.ImportedCount(), nCharts);
     for (size_t i = 0; i < ids.size(); ++i) {
         const long back = import.files[i].nItemID;
-        for (const char* column : {"Heading1", "Heading2", "Heading2_alt", "Field1", "BPM",
-                                   "Transpose", "PreferFlats", "Subtype"}) {
+        for (const char* column :
+             {"Heading1", "Heading2", "Heading2_alt", "Field1", "BPM", "Transpose", "PreferFlats",
+              "Subtype", "Type", "Background", "Foreground", "Foreground2"}) {
             const wxString sql = wxString::Format("SELECT %s FROM items WHERE ID=%%ld", column);
             EXPECT_EQ(m_source.QueryText(wxString::Format(sql, back)),
                       m_source.QueryText(wxString::Format(sql, ids[i])))
                 << column << " of item " << ids[i];
         }
-        EXPECT_EQ(import.files[i].strTitle,
-                  m_source.QueryText(wxString::Format("SELECT Title FROM items WHERE ID=%ld", ids[i])) +
-                      " (2)");
+        EXPECT_EQ(import.files[i].strTitle, m_source.QueryText(wxString::Format(
+                                                "SELECT Title FROM items WHERE ID=%ld", ids[i])) +
+                                                " (2)");
     }
 
     // OpenLyrics carries the words and chords of any item.
@@ -257,8 +257,9 @@ TEST_F(SongRoundTripTest, ChordProIsForChordChartsAndAnUnknownItemIsSaid) {
 
     // A folder export writes a file per item; ChordPro skips what is no chart.
     const long chart = m_source.QueryNumber("SELECT min(ID) FROM items WHERE Subtype=3");
-    const std::vector<CSongFileExport> done =
-        m_doc.ExportSongs({static_cast<int>(chart), static_cast<int>(song), static_cast<int>(chart)}, ESongFormat::ChordPro, m_source.Dir());
+    const std::vector<CSongFileExport> done = m_doc.ExportSongs(
+        {static_cast<int>(chart), static_cast<int>(song), static_cast<int>(chart)},
+        ESongFormat::ChordPro, m_source.Dir());
     ASSERT_EQ(done.size(), 3u);
     EXPECT_TRUE(wxFileExists(done[0].strPath));
     EXPECT_TRUE(done[1].strPath.empty());

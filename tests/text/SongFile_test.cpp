@@ -5,6 +5,7 @@
 
 #include "SongFileTesting.h"
 #include "text/SongFile.h"
+#include "text/SongScreens.h"
 
 namespace {
 
@@ -240,7 +241,7 @@ const Chart kOwnCharts[] = {
     {"Blank lines inside", "", "Sub", "Alt", 999, 12, true, "one\n\ntwo\n&\nthree\n\n\nfour"},
     {"", "Heading only", "", "", 1, 0, false, "{ G  D}Oh\n  indented {D}line\n&Bridge x\nb"},
     {"Escapes", "Escapes", "a } b", "#hash", 0, 0, false,
-     "[abc\n#1\n{x\na{}b\n{7}x\n<tag> & \"q\"\n{N.C.}|{A/C#}x"},
+     "[abc\n#1\n{x\na{}b\n{7}x\n<tag> + \"q\"\n{N.C.}|{A/C#}x"},
     {"Tab", "Tab", "", "", 0, 0, false, "e|--[3]--|\n&\n{comment: x}"},
 };
 
@@ -296,6 +297,42 @@ TEST(SongFileRoundTrip, OwnCornerCasesThroughChordPro) {
     const CSongText once = ReadOk(ESongFormat::ChordPro, WriteChordPro(song));
     EXPECT_EQ(once.strField1, Crlf("&Verse 1\nA{G}mazing\n&Chorus\n[2]Grace[0]"));
     EXPECT_EQ(ReadOk(ESongFormat::ChordPro, WriteChordPro(once)).strField1, once.strField1);
+}
+
+TEST(SongFileRoundTrip, LayoutAndColoursOfOurOwnFilesComeBack) {
+    CSongText song = SongOf(kOwnCharts[1]);
+    song.nType = 8;
+    song.nBackground = 1;
+    song.nForeground = 2;
+    song.nForeground2 = 8;
+    const std::string cho = WriteChordPro(song);
+    EXPECT_NE(cho.find("{x_versilux_layout: 8}\n{x_versilux_colours: 1 2 8}\n"), std::string::npos)
+        << cho;
+    const CSongText back = ReadOk(ESongFormat::ChordPro, cho);
+    EXPECT_EQ(back.nType, 8);
+    EXPECT_EQ(back.nBackground, 1);
+    EXPECT_EQ(back.nForeground, 2);
+    EXPECT_EQ(back.nForeground2, 8);
+    // What no layout has, or colours not all given, leave the defaults.
+    for (const char* file :
+         {"{title: x}\n{x_versilux_layout: 9}\n{x_versilux_colours: 1 2}\nA",
+          "{title: x}\n{x_versilux_layout: -1}\n{x_versilux_colours: 1 0 2}\nA",
+          "{title: x}\n{x_versilux_layout: 7b}\n{x_versilux_colours: a b c}\nA"}) {
+        const CSongText other = ReadOk(ESongFormat::ChordPro, file);
+        EXPECT_EQ(other.nType, 0) << file;
+        EXPECT_EQ(other.nBackground + other.nForeground + other.nForeground2, 0) << file;
+    }
+}
+
+TEST(SongFile, AnAmpersandInTheWordsNeverStartsAScreen) {
+    // The show starts a new screen at any "&" of an item's text.
+    const CSongText song = ReadOk(ESongFormat::ChordPro,
+                                  "{title: Alpha & Omega}\n{start_of_verse: Verse & Chorus}\n"
+                                  "[G]Alpha & Omega, R&B\n{end_of_verse}\n");
+    EXPECT_EQ(song.strTitle, "Alpha & Omega");  // headings are never split
+    EXPECT_EQ(song.strField1, Crlf("&Verse and Chorus\n{G}Alpha and Omega, R+B"));
+    EXPECT_EQ(WithoutScreenBreaks("& x &"), "and x and");
+    EXPECT_EQ(ReadOk(ESongFormat::PlainText, "T\n\nSalt & light\n").strField1, "Salt and light");
 }
 
 TEST(SongFileRoundTrip, DemoChordChartsThroughOpenLyrics) {
