@@ -130,7 +130,7 @@ CDatabaseDlg::CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc)
     m_pSymbol->Disable();
     buttons->Add(m_pSymbol, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, FromDIP(4));
     AddButton(buttons, ID_DB_PLACE_CHORDS, "Place C&hords");
-    AddButton(buttons, ID_DB_EXPORT, "Ex&port...");
+    AddButton(buttons, ID_DB_EXPORT, "E&xport...");
 
     auto* lower = new wxBoxSizer(wxHORIZONTAL);
     const wxString captions[4] = {m_pDoc->GetFlagCaption1(), m_pDoc->GetFlagCaption2(),
@@ -146,7 +146,7 @@ CDatabaseDlg::CDatabaseDlg(wxWindow* pParent, CVersiluxDoc* pDoc)
     m_pFileName = new wxTextCtrl(this, wxID_ANY);
     m_pFileName->SetValidator(CMaxLengthValidator(&m_strFileName, kMaxFileName));
     lower->Add(m_pFileName, 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, FromDIP(12));
-    m_pFixedWidth = new wxCheckBox(this, wxID_ANY, "Fi&xed width");
+    m_pFixedWidth = new wxCheckBox(this, wxID_ANY, "Fixed &width");
     m_pFixedWidth->SetToolTip("Show the texts in a fixed-width font, so chords line up");
     m_pFixedWidth->Bind(wxEVT_CHECKBOX,
                         [this](wxCommandEvent&) { UseFixedWidth(m_pFixedWidth->GetValue()); });

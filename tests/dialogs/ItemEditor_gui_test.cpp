@@ -436,7 +436,7 @@ TEST_F(ItemEditorTest, EveryControlHasItsOwnMnemonicAndTheEditorFitsASmallScreen
         ASSERT_NE(amp, wxNOT_FOUND) << label;
         EXPECT_TRUE(mnemonics.insert(label.Mid(amp + 1, 1).Lower()).second) << label;
     }
-    EXPECT_EQ(mnemonics.size(), 20u);  // 6 kinds, 12 buttons, File, Fixed width
+    EXPECT_EQ(mnemonics.size(), 21u);  // 6 kinds, 13 buttons, File, Fixed width
     EXPECT_EQ(dlg.GetDefaultItem(), dlg.GetButton(wxID_OK));  // Enter in a box is Done
     EXPECT_LE(dlg.GetMinSize().GetWidth(), 1366);
     EXPECT_LE(dlg.GetMinSize().GetHeight(), 700);
