@@ -385,18 +385,9 @@ std::string WriteChordPro(const CSongText& song) {
         directive("x_versilux_colours", wxString::Format("%d %d %d", song.nBackground,
                                                          song.nForeground, song.nForeground2));
     }
-    for (const CSongScreen& screen : SplitScreens(song.strField1)) {
-        size_t begin = 0;
-        size_t end = screen.lines.size();
-        while (begin < end && IsBlankLine(screen.lines[begin])) {
-            ++begin;
-        }
-        while (end > begin && IsBlankLine(screen.lines[end - 1])) {
-            --end;
-        }
-        if (begin == end) {
-            continue;  // nothing to show
-        }
+    for (const CSongScreen& screen : ShownScreens(song.strField1)) {
+        const size_t begin = 0;
+        const size_t end = screen.lines.size();
         // Blank lines divide screens, so a screen holding one, or one with a
         // label, is written as a section.
         bool bSection = !screen.strLabel.empty();

@@ -647,18 +647,9 @@ std::string WriteOpenLyrics(const CSongText& song) {
     wxString verses;
     wxString order;
     int n = 0;
-    for (const CSongScreen& screen : SplitScreens(song.strField1)) {
-        size_t begin = 0;
-        size_t end = screen.lines.size();
-        while (begin < end && IsBlankLine(screen.lines[begin])) {
-            ++begin;
-        }
-        while (end > begin && IsBlankLine(screen.lines[end - 1])) {
-            --end;
-        }
-        if (begin == end) {
-            continue;
-        }
+    for (const CSongScreen& screen : ShownScreens(song.strField1)) {
+        const size_t begin = 0;
+        const size_t end = screen.lines.size();
         ++n;
         const wxString name = wxString::Format("v%d", n);
         order += (order.empty() ? "" : " ") + name;

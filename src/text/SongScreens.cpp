@@ -1,5 +1,7 @@
 #include "text/SongScreens.h"
 
+#include <algorithm>
+
 #include "text/LineEnds.h"
 
 wxString TrimTrailingBlanks(const wxString& line) {
@@ -98,4 +100,20 @@ std::vector<CSongScreen> SplitScreens(const wxString& text) {
         }
     }
     return screens;
+}
+
+std::vector<CSongScreen> ShownScreens(const wxString& text) {
+    std::vector<CSongScreen> shown;
+    for (CSongScreen& screen : SplitScreens(text)) {
+        std::vector<wxString>& lines = screen.lines;
+        while (!lines.empty() && IsBlankLine(lines.back())) {
+            lines.pop_back();
+        }
+        const auto first = std::find_if_not(lines.begin(), lines.end(), IsBlankLine);
+        lines.erase(lines.begin(), first);
+        if (!lines.empty()) {
+            shown.push_back(std::move(screen));
+        }
+    }
+    return shown;
 }

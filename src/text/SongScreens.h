@@ -44,6 +44,10 @@ class CSongScreenBuilder {
     bool m_bOpen = false;
 };
 
+// The screens that show something, without the blank lines at their edges:
+// what a song file written from the text holds.
+std::vector<CSongScreen> ShownScreens(const wxString& text);
+
 // The screens of a main text, as they stand: a text beginning with an "&"
 // line has no screen before it.
 std::vector<CSongScreen> SplitScreens(const wxString& text);
