@@ -1,13 +1,12 @@
 #include "dialogs/PhraseSearchCommand.h"
 
 #include <wx/msgdlg.h>
-#include <wx/progdlg.h>
 #include <wx/utils.h>
 
-#include <algorithm>
-#include <memory>
+#include <functional>
 
 #include "dialogs/PhraseSearchDlg.h"
+#include "dialogs/ProgressShown.h"
 #include "doc/VersiluxDoc.h"
 
 void RunPhraseSearchCommand(CVersiluxDoc& doc, wxWindow* pParent) {
@@ -26,18 +25,10 @@ void RunPhraseSearchCommand(CVersiluxDoc& doc, wxWindow* pParent) {
     }
     if (dlg.m_bCreateTemp) {
         wxBusyCursor wait;
-        // Made once the number of charts is known; a cancel keeps the old table.
-        std::unique_ptr<wxProgressDialog> progress;
-        const bool bRebuilt = doc.RebuildTempSearch([&](int nDone, int nTotal) {
-            const int nRange = std::max(nTotal, 1);
-            if (!progress) {
-                progress = std::make_unique<wxProgressDialog>(
-                    "Versilux", "Building the temporary search database...", nRange, pParent,
-                    wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_CAN_ABORT | wxPD_ELAPSED_TIME);
-            }
-            return progress->Update(std::clamp(nDone, 0, nRange));
-        });
-        progress.reset();
+        // A cancel keeps the old table.
+        CProgressShown progress(pParent, "Building the temporary search database...");
+        const bool bRebuilt = doc.RebuildTempSearch(std::ref(progress));
+        progress.Close();
         if (!bRebuilt) {
             return;
         }

@@ -4,13 +4,12 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
-#include <wx/progdlg.h>
 #include <wx/utils.h>
 
-#include <algorithm>
-#include <memory>
+#include <functional>
 
 #include "dialogs/ExportSongsDlg.h"
+#include "dialogs/ProgressShown.h"
 #include "doc/ChosenPath.h"
 #include "doc/SongFiles.h"
 #include "doc/VersiluxDoc.h"
@@ -35,29 +34,6 @@ constexpr size_t kFilesWithoutProgress = 3;
 // A message box lists at most this many refusals.
 constexpr size_t kRefusalsListed = 12;
 
-// Reports a long task in a progress dialog made on its first step; Cancel
-// makes the task's progress callback return false.
-class CProgressShown {
-  public:
-    CProgressShown(wxWindow* pParent, const wxString& strMessage)
-        : m_pParent(pParent), m_strMessage(strMessage) {}
-    bool operator()(int nDone, int nTotal) {
-        const int nRange = std::max(nTotal, 1);
-        if (!m_pDialog) {
-            m_pDialog = std::make_unique<wxProgressDialog>(
-                kCaption, m_strMessage, nRange, m_pParent,
-                wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_CAN_ABORT | wxPD_ELAPSED_TIME |
-                    wxPD_REMAINING_TIME);
-        }
-        return m_pDialog->Update(std::clamp(nDone, 0, nRange));
-    }
-
-  private:
-    wxWindow* m_pParent;
-    wxString m_strMessage;
-    std::unique_ptr<wxProgressDialog> m_pDialog;
-};
-
 wxString ListOfRefusals(const std::vector<wxString>& refusals) {
     wxString strList;
     for (size_t i = 0; i < refusals.size() && i < kRefusalsListed; ++i) {
@@ -80,7 +56,7 @@ int ImportSongsWithProgress(CVersiluxDoc& doc, wxWindow* pParent,
     CSongImport import;
     try {
         wxBusyCursor wait;
-        CProgressShown progress(pParent, "Importing songs...");
+        CProgressShown progress(pParent, "Importing songs...", wxPD_REMAINING_TIME);
         CProgress onProgress;
         if (paths.size() > kFilesWithoutProgress) {
             onProgress = std::ref(progress);
@@ -138,7 +114,7 @@ int ExportSongsWithProgress(CVersiluxDoc& doc, wxWindow* pParent, const std::vec
     std::vector<CSongFileExport> exported;
     try {
         wxBusyCursor wait;
-        CProgressShown progress(pParent, "Exporting songs...");
+        CProgressShown progress(pParent, "Exporting songs...", wxPD_REMAINING_TIME);
         exported = doc.ExportSongs(
             itemIDs, format, strDir,
             itemIDs.size() > kFilesWithoutProgress ? CProgress(std::ref(progress)) : CProgress());

@@ -30,8 +30,7 @@ bool ReadSong(const wxString& strPath, CSongText& song, wxString& strRefusal) {
     // A file far too large is refused before it is read at all.
     const wxULongLong size = wxFileName::GetSize(strPath);
     if (size != wxInvalidSize && size > wxULongLong(kMaxSongFileBytes)) {
-        strRefusal = FormatSongFileRefusal(
-            strPath, {0, "the file is larger than 1 MB; a song file is a few kilobytes"});
+        strRefusal = FormatSongFileRefusal(strPath, {0, kSongFileTooLarge});
         return false;
     }
     std::string bytes;

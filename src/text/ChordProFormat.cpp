@@ -2,6 +2,8 @@
 
 #include <wx/arrstr.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "text/LineEnds.h"
@@ -188,15 +190,17 @@ bool CChordProReader::HandleDirective(const Directive& d, const int line) {
             m_nType = static_cast<int>(type);
         }
     } else if (name == "x_versilux_colours") {
+        // All three colour numbers, or none.
         const wxArrayString numbers = wxSplit(Trimmed(d.strValue), ' ');
-        long colours[3] = {0, 0, 0};
-        if (numbers.size() == 3 && ParseWholeNumber(numbers[0], colours[0]) &&
-            ParseWholeNumber(numbers[1], colours[1]) && ParseWholeNumber(numbers[2], colours[2]) &&
-            colours[0] > 0 && colours[1] > 0 && colours[2] > 0 && colours[0] <= 0x7FFF &&
-            colours[1] <= 0x7FFF && colours[2] <= 0x7FFF) {
-            for (int i = 0; i < 3; ++i) {
-                m_colours[i] = static_cast<int>(colours[i]);
-            }
+        int colours[3] = {0, 0, 0};
+        bool bValid = numbers.size() == 3;
+        for (size_t i = 0; bValid && i < 3; ++i) {
+            long n = 0;
+            bValid = ParseWholeNumber(numbers[i], n) && n > 0 && n <= 0x7FFF;
+            colours[i] = static_cast<int>(n);
+        }
+        if (bValid) {
+            std::copy(std::begin(colours), std::end(colours), m_colours);
         }
     } else if (name == "comment" || name == "c" || name == "comment_italic" || name == "ci" ||
                name == "comment_box" || name == "cb" || name == "highlight") {
@@ -296,14 +300,6 @@ bool CChordProReader::Read(const wxString& text, CSongText& song, CSongFileError
     return true;
 }
 
-// A heading as one line of a directive.
-wxString OneLine(wxString text) {
-    text.Replace("\r\n", " ");
-    text.Replace("\r", " ");
-    text.Replace("\n", " ");
-    return text;
-}
-
 // A main-text line in ChordPro: chord marks become [chords]. A line that
 // would not read back as it stands (a bracket of its own, an empty chord,
 // a start that reads as a directive or a comment) goes into a comment, which
@@ -353,7 +349,7 @@ bool ReadChordPro(const wxString& text, CSongText& song, CSongFileError& error) 
 std::string WriteChordPro(const CSongText& song) {
     wxString out;
     const auto directive = [&out](const wxString& name, const wxString& value) {
-        out += "{" + name + ": " + OneLine(value) + "}\n";
+        out += "{" + name + ": " + LineEndsAsBlanks(value) + "}\n";
     };
     if (!song.strTitle.empty()) {
         directive("title", song.strTitle);
@@ -386,14 +382,10 @@ std::string WriteChordPro(const CSongText& song) {
                                                          song.nForeground, song.nForeground2));
     }
     for (const CSongScreen& screen : ShownScreens(song.strField1)) {
-        const size_t begin = 0;
-        const size_t end = screen.lines.size();
         // Blank lines divide screens, so a screen holding one, or one with a
         // label, is written as a section.
-        bool bSection = !screen.strLabel.empty();
-        for (size_t i = begin; i < end; ++i) {
-            bSection = bSection || IsBlankLine(screen.lines[i]);
-        }
+        const bool bSection = !screen.strLabel.empty() ||
+                              std::any_of(screen.lines.begin(), screen.lines.end(), IsBlankLine);
         out += "\n";
         const wxString section = SectionFor(screen.strLabel);
         if (bSection) {
@@ -403,9 +395,9 @@ std::string WriteChordPro(const CSongText& song) {
             }
             out += "}\n";
         }
-        for (size_t i = begin; i < end; ++i) {
-            if (!IsBlankLine(screen.lines[i])) {
-                out += ChordProLine(screen.lines[i]);
+        for (const wxString& line : screen.lines) {
+            if (!IsBlankLine(line)) {
+                out += ChordProLine(line);
             }
             out += "\n";
         }

@@ -66,3 +66,10 @@ std::vector<TextLine> SplitLines(const wxString& text) {
     }
     return lines;
 }
+
+wxString LineEndsAsBlanks(wxString text) {
+    text.Replace("\r\n", " ");
+    text.Replace("\r", " ");
+    text.Replace("\n", " ");
+    return text;
+}

@@ -12,6 +12,9 @@ wxString EditToItemText(const wxString& text);
 // An item text for an edit box: every CR LF becomes LF.
 wxString ItemToEditText(const wxString& text);
 
+// The text as one line: every line end (CR LF, LF or CR) becomes a blank.
+wxString LineEndsAsBlanks(wxString text);
+
 // Whether the text holds a line end.
 bool HasLineEnd(const wxString& text);
 // Where the first line end at or after pos stands (its CR or LF), or npos.

@@ -3,8 +3,10 @@
 #include <expat.h>
 
 #include <map>
+#include <memory>
 #include <vector>
 
+#include "text/LineEnds.h"
 #include "text/SongCredits.h"
 #include "text/SongScreens.h"
 
@@ -233,9 +235,12 @@ class COpenLyricsReader {
     void End(const wxString& local);
     void Stop(const wxString& reason);
     bool PathIs(std::initializer_list<const char*> names) const;
-    int Line() const { return static_cast<int>(XML_GetCurrentLineNumber(m_parser)); }
+    int Line() const { return static_cast<int>(XML_GetCurrentLineNumber(m_parser.get())); }
 
-    XML_Parser m_parser = nullptr;
+    struct ParserFree {
+        void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
+    };
+    std::unique_ptr<XML_ParserStruct, ParserFree> m_parser;
     bool m_bStopped = false;
     CSongFileError m_error;
 
@@ -313,7 +318,7 @@ void COpenLyricsReader::Stop(const wxString& reason) {
         m_bStopped = true;
         m_error.nLine = Line();
         m_error.strReason = reason;
-        XML_StopParser(m_parser, XML_FALSE);
+        XML_StopParser(m_parser.get(), XML_FALSE);
     }
 }
 
@@ -477,32 +482,30 @@ void COpenLyricsReader::End(const wxString& local) {
 bool COpenLyricsReader::Read(std::string_view utf8, CSongText& song, CSongFileError& error) {
     // The bytes were checked as UTF-8; a declaration naming another
     // encoding must not make expat read them otherwise.
-    m_parser = XML_ParserCreateNS("UTF-8", kNameSeparator);
+    m_parser.reset(XML_ParserCreateNS("UTF-8", kNameSeparator));
     if (m_parser == nullptr) {
         error.nLine = 0;
         error.strReason = "out of memory";
         return false;
     }
-    XML_SetUserData(m_parser, this);
-    XML_SetElementHandler(m_parser, OnStart, OnEnd);
-    XML_SetCharacterDataHandler(m_parser, OnText);
-    XML_SetStartDoctypeDeclHandler(m_parser, OnDoctype);
-    XML_SetEntityDeclHandler(m_parser, OnEntity);
+    XML_SetUserData(m_parser.get(), this);
+    XML_SetElementHandler(m_parser.get(), OnStart, OnEnd);
+    XML_SetCharacterDataHandler(m_parser.get(), OnText);
+    XML_SetStartDoctypeDeclHandler(m_parser.get(), OnDoctype);
+    XML_SetEntityDeclHandler(m_parser.get(), OnEntity);
     const XML_Status status =
-        XML_Parse(m_parser, utf8.data(), static_cast<int>(utf8.size()), XML_TRUE);
+        XML_Parse(m_parser.get(), utf8.data(), static_cast<int>(utf8.size()), XML_TRUE);
     if (status != XML_STATUS_OK) {
         if (m_bStopped) {
             error = m_error;
         } else {
             error.nLine = Line();
-            error.strReason =
-                "not well-formed XML: " + FromUtf8(XML_ErrorString(XML_GetErrorCode(m_parser)));
+            error.strReason = "not well-formed XML: " +
+                              FromUtf8(XML_ErrorString(XML_GetErrorCode(m_parser.get())));
         }
-        XML_ParserFree(m_parser);
         return false;
     }
-    XML_ParserFree(m_parser);
-    m_parser = nullptr;
+    m_parser.reset();
 
     // Verses in the order the song names them, each once; the rest after
     // them as the file has them.
@@ -619,11 +622,8 @@ std::string WriteOpenLyrics(const CSongText& song) {
         "createdIn=\"Versilux\">\n"
         "  <properties>\n";
     const wxString title = !song.strTitle.empty() ? song.strTitle : song.strHeading1;
-    const auto oneLine = [](wxString text) {
-        text.Replace("\r\n", " ");
-        text.Replace("\r", " ");
-        text.Replace("\n", " ");
-        return Escaped(text, false);
+    const auto oneLine = [](const wxString& text) {
+        return Escaped(LineEndsAsBlanks(text), false);
     };
     // OpenLyrics allows no empty elements.
     const wxString title1 = oneLine(title);
@@ -648,18 +648,13 @@ std::string WriteOpenLyrics(const CSongText& song) {
     wxString order;
     int n = 0;
     for (const CSongScreen& screen : ShownScreens(song.strField1)) {
-        const size_t begin = 0;
-        const size_t end = screen.lines.size();
         ++n;
         const wxString name = wxString::Format("v%d", n);
         order += (order.empty() ? "" : " ") + name;
         // One <lines> on one line: white space in it would be read as words.
         verses += "    <verse name=\"" + name + "\">\n      <lines>";
-        for (size_t i = begin; i < end; ++i) {
-            if (i > begin) {
-                verses += "<br/>";
-            }
-            verses += LinesText(screen.lines[i]);
+        for (size_t i = 0; i < screen.lines.size(); ++i) {
+            verses += (i > 0 ? "<br/>" : "") + LinesText(screen.lines[i]);
         }
         verses += "</lines>\n    </verse>\n";
     }

@@ -10,6 +10,9 @@
 
 // The largest song file read; a song's words take a few kilobytes.
 constexpr std::size_t kMaxSongFileBytes = 1024 * 1024;
+// Why a file larger than that is refused.
+inline constexpr const char* kSongFileTooLarge =
+    "the file is larger than 1 MB; a song file is a few kilobytes";
 // The longest main text an item column holds, in characters.
 constexpr std::size_t kMaxSongText = 32768;
 

@@ -83,7 +83,7 @@ bool Refuse(CSongFileError& error, const int line, const wxString& reason) {
 bool DecodeSongBytes(const std::string& bytes, wxString& text, std::string_view& utf8,
                      CSongFileError& error) {
     if (bytes.size() > kMaxSongFileBytes) {
-        return Refuse(error, 0, "the file is larger than 1 MB; a song file is a few kilobytes");
+        return Refuse(error, 0, kSongFileTooLarge);
     }
     // UTF-32 first: its little-endian mark begins with UTF-16's.
     if (StartsWith(bytes, std::string_view("\xFF\xFE\0\0", 4)) ||
