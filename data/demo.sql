@@ -1,51 +1,15 @@
--- Versilux demo content: colour palette, partitions, the configuration row,
--- a small library of public-domain hymns, liturgy, a title, a picture and
--- demo schedules.
+-- Versilux demo content, run after library.sql: a second partition, a small
+-- library of public-domain hymns, liturgy, a title, a picture and demo
+-- schedules.
 -- Every statement ends with a semicolon at the end of its line, and no line
 -- inside a text ends with one, so the loader can split the file by lines.
 -- Texts are written with plain line ends here; the last statements turn
 -- them into CR LF, the line end the edit boxes deliver.
 -- @DATA@ is replaced by the shipped data folder before the file is run.
 
--- Colour palette. The colour lists store the chosen row's ID.
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (1, 'Black', 0, 0, 0);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (2, 'White', 255, 255, 255);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (3, 'Yellow', 255, 255, 0);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (4, 'Red', 255, 0, 0);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (5, 'Blue', 0, 0, 255);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (6, 'Green', 0, 192, 0);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (7, 'Dark Blue', 0, 0, 128);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (8, 'Light Blue', 128, 192, 255);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (9, 'Grey', 128, 128, 128);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (10, 'Orange', 255, 165, 0);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (11, 'Cyan', 0, 255, 255);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (12, 'Magenta', 255, 0, 255);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (13, 'Dark Red', 128, 0, 0);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (14, 'Light Yellow', 255, 255, 192);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (15, 'Purple', 128, 0, 128);
-INSERT INTO Colours (ID, Name, Red, Green, Blue) VALUES (16, 'Dark Green', 0, 100, 0);
 
--- Partitions.
-INSERT INTO VPD (ID, Name) VALUES (1, 'Main');
+-- A second partition.
 INSERT INTO VPD (ID, Name) VALUES (2, 'Youth');
-
--- The one configuration row, sized for a 1920x1080 projector. Font sizes are
--- tenths of a point. Colours are Colours.ID values: white on black, second
--- colour yellow, third light blue, fourth orange, chords yellow and bar
--- lines grey on screen; printed chords red (yellow does not show on paper).
--- Default screen types: Title 1, Song 4, Liturgy 4, Chords 7, Picture 50.
-INSERT INTO config ([Max Font], [Normal Font], Background_Default, Foreground_Default,
-    Bottom, [Full Screen], Left, Right, Top, Foreground2_Default,
-    Screen1_default, Screen2_default, Screen3_default, Screen4_default, Screen5_default,
-    VPD_Default, Bar_colour, Chord_colour, [Print Font], Version,
-    Bar_screen, Chord_screen, Foreground3, Foreground4,
-    Kensington, Margin, TabletMode, BlankScreen, Flag1, Flag2, Flag3, Flag4)
-VALUES (900, 720, 1, 2,
-    1080, 1, 0, 1920, 0, 3,
-    1, 4, 4, 7, 50,
-    1, 9, 4, 120, '6.0',
-    9, 3, 8, 10,
-    0, 500, 0, 0, 'Favourite', 'Christmas', 'Easter', 'Needs practice');
 
 -- Items. Subtype: 0 Title, 1 Song, 2 Liturgy, 3 Chords, 4 Picture.
 -- Songs and liturgy use type 4 (title band, text below) and chord charts
@@ -497,7 +461,7 @@ INSERT INTO [schedule items] (ID, Schedule_ID, [Item ID], Item_Order, Transpose)
 -- Item texts use CR LF line ends; strip any CR first so the result is the
 -- same whether this file was saved with LF or CR LF.
 UPDATE items SET
-    Field1 = replace(replace(Field1, char(13), ''), char(10), char(13) || char(10)),
-    Field2 = replace(replace(Field2, char(13), ''), char(10), char(13) || char(10)),
-    Heading1 = replace(replace(Heading1, char(13), ''), char(10), char(13) || char(10)),
-    Heading2 = replace(replace(Heading2, char(13), ''), char(10), char(13) || char(10));
+    Field1 = replace(replace(Field1, {fn CHAR(13)}, ''), {fn CHAR(10)}, {fn CHAR(13)} || {fn CHAR(10)}),
+    Field2 = replace(replace(Field2, {fn CHAR(13)}, ''), {fn CHAR(10)}, {fn CHAR(13)} || {fn CHAR(10)}),
+    Heading1 = replace(replace(Heading1, {fn CHAR(13)}, ''), {fn CHAR(10)}, {fn CHAR(13)} || {fn CHAR(10)}),
+    Heading2 = replace(replace(Heading2, {fn CHAR(13)}, ''), {fn CHAR(10)}, {fn CHAR(13)} || {fn CHAR(10)});

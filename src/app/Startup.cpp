@@ -13,8 +13,8 @@ wxString DescribeStartupFailure(const std::exception& e) {
         reason = wxString::FromUTF8(e.what());
     }
     return wxString::Format(
-        "Versilux cannot start: the data source \"%s\" could not be used.\n\n%s", kDataSourceName,
-        reason);
+        "Versilux cannot start: the data source \"%s\" could not be used.\n\n%s",
+        GetDataSourceName(), reason);
 }
 
 std::unique_ptr<CVersiluxDoc> OpenVersiluxDocument(wxString& strError) {

@@ -9,7 +9,7 @@ CColoursSet::CColoursSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
 }
 
 wxString CColoursSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CColoursSet::GetDefaultSQL() {

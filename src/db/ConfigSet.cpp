@@ -9,7 +9,7 @@ CConfigSet::CConfigSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
 }
 
 wxString CConfigSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CConfigSet::GetDefaultSQL() {

@@ -1,10 +1,11 @@
 #include "db/ConnectionTuning.h"
 
+#include "db/StoreKind.h"
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
 
 void TuneConnection(CDatabase& db) {
-    if (!db.GetDBMSName().Upper().Contains("SQLITE")) {
+    if (!IsSQLite(db.GetDBMSName())) {
         return;
     }
     try {

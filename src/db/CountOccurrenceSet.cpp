@@ -8,7 +8,7 @@ CCountOccurrenceSet::CCountOccurrenceSet(CDatabase* pDatabase) : CRecordset(pDat
 }
 
 wxString CCountOccurrenceSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CCountOccurrenceSet::GetDefaultSQL() {

@@ -9,6 +9,7 @@
 
 #include "db/DataFiles.h"
 #include "db/DataSourceName.h"
+#include "db/LibrarySetup.h"
 #include "db/SqlText.h"
 #include "odbc/DBException.h"
 #include "odbc/DataSourceRegistry.h"
@@ -63,8 +64,6 @@ void CreateSqliteLibrary(const wxString& strDatabaseFile, const wxString& strDat
         throw std::runtime_error(
             "the SQLite3 ODBC driver (package libsqliteodbc) is not installed");
     }
-    const wxString schema = ReadSqlScript(strDataDir + "/schema.sql");
-    const wxString demo = ReadSqlScript(strDataDir + "/demo.sql");
     wxFileName::Mkdir(wxFileName(strDatabaseFile).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     // Built under a temporary name and moved into place, so an interrupted
     // first start never leaves a half-made library behind.
@@ -76,8 +75,7 @@ void CreateSqliteLibrary(const wxString& strDatabaseFile, const wxString& strDat
         CDatabase db;
         db.OpenEx("Driver=" + driver + ";Database=" + partial + ";");
         CTransaction transaction(db);
-        RunSqlScript(db, schema, strDataDir);
-        RunSqlScript(db, demo, strDataDir);
+        CreateLibrary(db, strDataDir, ELibraryContent::Demo);
         transaction.Commit();
         db.Close();
     } catch (...) {
@@ -97,6 +95,14 @@ bool EnsureDefaultDataSource(wxString& strError, bool* pbCreated) {
         *pbCreated = false;
     }
     try {
+        if (!UsesDefaultDataSource()) {
+            // Another store is the user's own: used as it is, never created.
+            if (!DataSourceExists(GetDataSourceName())) {
+                strError = "No ODBC data source of this name is registered (see odbcinst -q -s).";
+                return false;
+            }
+            return true;
+        }
         if (DataSourceExists(kDataSourceName)) {
             return true;
         }

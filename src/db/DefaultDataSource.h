@@ -9,8 +9,8 @@
 // ~/.local/share/versilux) / versilux.db.
 wxString GetDefaultLibraryFile();
 
-// Creates an SQLite file with the tables and the shipped content (schema.sql
-// then demo.sql from strDataDir), all in one transaction. Throws
+// Creates an SQLite file with the tables and the shipped content (schema.sql,
+// library.sql and demo.sql from strDataDir), all in one transaction. Throws
 // CDBException or std::runtime_error on failure; a failed run leaves no file.
 void CreateSqliteLibrary(const wxString& strDatabaseFile, const wxString& strDataDir);
 
@@ -23,7 +23,8 @@ void RunSqlScript(CDatabase& db, const wxString& strScript, const wxString& strD
 // Reads a UTF-8 script file; throws std::runtime_error when it cannot.
 wxString ReadSqlScript(const wxString& strPath);
 
-// When no data source of the program's name exists, creates the default
+// When this run uses another data source (--data-source), only checks that it
+// is registered. When no data source of the program's name exists, creates the default
 // library and registers it for the user. An existing one is used as it is.
 // Returns false with a reason in strError when that was not possible.
 bool EnsureDefaultDataSource(wxString& strError, bool* pbCreated = nullptr);

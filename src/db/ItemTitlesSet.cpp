@@ -8,7 +8,7 @@ CItemTitlesSet::CItemTitlesSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
 }
 
 wxString CItemTitlesSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CItemTitlesSet::GetDefaultSQL() {

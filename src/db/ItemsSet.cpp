@@ -9,7 +9,7 @@ CItemsSet::CItemsSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
 }
 
 wxString CItemsSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CItemsSet::GetDefaultSQL() {

@@ -8,7 +8,7 @@ SQLCountSet::SQLCountSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
 }
 
 wxString SQLCountSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString SQLCountSet::GetDefaultSQL() {

@@ -9,7 +9,7 @@ CScheduleItemSet::CScheduleItemSet(CDatabase* pDatabase) : CRecordset(pDatabase)
 }
 
 wxString CScheduleItemSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CScheduleItemSet::GetDefaultSQL() {

@@ -9,7 +9,7 @@ CScheduleSet::CScheduleSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
 }
 
 wxString CScheduleSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CScheduleSet::GetDefaultSQL() {

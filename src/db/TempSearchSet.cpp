@@ -10,7 +10,7 @@ CTempSearchSet::CTempSearchSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
 }
 
 wxString CTempSearchSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CTempSearchSet::GetDefaultSQL() {

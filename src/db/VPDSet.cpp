@@ -9,7 +9,7 @@ CVPDSet::CVPDSet(CDatabase* pDatabase) : CRecordset(pDatabase) {
 }
 
 wxString CVPDSet::GetDefaultConnect() {
-    return kDefaultConnect;
+    return GetDataSourceConnect();
 }
 
 wxString CVPDSet::GetDefaultSQL() {

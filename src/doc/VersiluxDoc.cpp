@@ -4,7 +4,7 @@
 #include "db/DataSourceName.h"
 
 CVersiluxDoc::CVersiluxDoc() {
-    m_database.Open(wxString(), false, false, kDefaultConnect, false);
+    m_database.Open(wxString(), false, false, GetDataSourceConnect(), false);
     TuneConnection(m_database);
 
     m_pColoursSet = std::make_unique<CColoursSet>(&m_database);
@@ -21,13 +21,13 @@ CVersiluxDoc::CVersiluxDoc() {
     if (m_pConfigSet->IsEOF()) {
         throw CStartupError(
             wxString::Format("The data source \"%s\" has no row in its config table.",
-                             kDataSourceName)
+                             GetDataSourceName())
                 .ToStdString());
     }
     if (m_pVPDSet->IsEOF()) {
-        throw CStartupError(
-            wxString::Format("The data source \"%s\" has no row in its VPD table.", kDataSourceName)
-                .ToStdString());
+        throw CStartupError(wxString::Format("The data source \"%s\" has no row in its VPD table.",
+                                             GetDataSourceName())
+                                .ToStdString());
     }
     ChooseDefaultVPD();
     ReadConfigCopies();

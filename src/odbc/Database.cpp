@@ -3,6 +3,27 @@
 #include "odbc/DBException.h"
 #include "odbc/OdbcCall.h"
 
+namespace {
+
+CSqlDialect AskDialect(SQLHDBC dbc) {
+    CSqlDialect dialect;
+    SQLCHAR quote[8] = {0};
+    SQLSMALLINT length = 0;
+    if (SQL_SUCCEEDED(SQLGetInfo(dbc, SQL_IDENTIFIER_QUOTE_CHAR, quote, sizeof quote, &length))) {
+        // A blank answer means the store has no identifier quote.
+        dialect.strQuote = wxString::FromUTF8(reinterpret_cast<const char*>(quote)).Trim();
+    }
+    SQLUSMALLINT nCase = SQL_IC_MIXED;
+    if (SQL_SUCCEEDED(SQLGetInfo(dbc, SQL_IDENTIFIER_CASE, &nCase, sizeof nCase, nullptr))) {
+        dialect.nCase = nCase == SQL_IC_LOWER   ? EIdentifierCase::Lower
+                        : nCase == SQL_IC_UPPER ? EIdentifierCase::Upper
+                                                : EIdentifierCase::Mixed;
+    }
+    return dialect;
+}
+
+}  // namespace
+
 struct CDatabase::Handles {
     odbc::EnvHandle env;
     odbc::DbcHandle dbc;
@@ -41,6 +62,7 @@ bool CDatabase::OpenEx(const wxString& lpszConnectString) {
         handles->dbc.Get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
         static_cast<SQLSMALLINT>(text.size()), out, sizeof out, &outLength, SQL_DRIVER_NOPROMPT);
     odbc::Check(rc, SQL_HANDLE_DBC, handles->dbc.Get(), "connecting to " + connect);
+    m_dialect = AskDialect(handles->dbc.Get());
     m_pHandles = std::move(handles);
     m_strConnect = "ODBC;" + connect;
     return true;
@@ -85,10 +107,14 @@ void CDatabase::ExecuteSQL(const wxString& lpszSQL) {
     }
     odbc::StmtHandle stmt;
     stmt.Allocate(m_pHandles->dbc.Get(), SQL_HANDLE_DBC, "allocating a statement");
-    std::string text = odbc::ToDriver(lpszSQL);
+    std::string text = odbc::ToDriver(NativeSQL(lpszSQL));
     SQLRETURN rc = SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
                                  static_cast<SQLINTEGER>(text.size()));
     odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "executing: " + lpszSQL);
+}
+
+wxString CDatabase::NativeSQL(const wxString& strSQL) const {
+    return RewriteBracketQuoting(strSQL, m_dialect);
 }
 
 bool CDatabase::BeginTrans() {

@@ -4,6 +4,8 @@
 #include <wx/string.h>
 #include <memory>
 
+#include "odbc/SqlDialect.h"
+
 class CDatabase {
   public:
     CDatabase();
@@ -25,8 +27,13 @@ class CDatabase {
     // "PostgreSQL"); empty when closed or not told.
     wxString GetDBMSName() const;
 
-    // Runs a statement that returns no rows.
+    // Runs a statement; any rows it returns are passed over.
     void ExecuteSQL(const wxString& lpszSQL);
+
+    // The statement as this store reads it (see SqlDialect.h). Every
+    // statement of this layer goes through it.
+    wxString NativeSQL(const wxString& strSQL) const;
+    const CSqlDialect& GetDialect() const { return m_dialect; }
 
     // Transactions: while one is open, changes reach the store only on commit.
     bool BeginTrans();
@@ -41,6 +48,7 @@ class CDatabase {
     struct Handles;
     std::unique_ptr<Handles> m_pHandles;
     wxString m_strConnect;
+    CSqlDialect m_dialect;
     bool m_bInTransaction = false;
     void EndTransaction(bool commit);
 };

@@ -75,6 +75,11 @@ FieldValue ReadColumn(SQLHSTMT stmt, SQLUSMALLINT column, FieldKind kind, const 
 // it is a plain value a member can hold; nothing for NULL and expressions.
 std::optional<FieldValue> ParseDefault(wxString text, FieldKind kind) {
     text.Trim(true).Trim(false);
+    // PostgreSQL names the type after the value: "''::text", "0::integer".
+    const size_t cast = text.rfind("::");
+    if (cast != wxString::npos && text.find('\'', cast) == wxString::npos) {
+        text = text.Left(cast).Trim(true);
+    }
     while (text.length() >= 2 && text.StartsWith("(") && text.EndsWith(")")) {
         text = text.Mid(1, text.length() - 2).Trim(true).Trim(false);
     }
@@ -187,7 +192,7 @@ void CRecordset::Execute() {
     m_bAllFetched = false;
     m_nCurrent = -1;
     m_strSQL = BuildSQL();
-    std::string text = odbc::ToDriver(m_strSQL);
+    std::string text = odbc::ToDriver(m_pDatabase->NativeSQL(m_strSQL));
     SQLHSTMT stmt = m_pStmt->stmt.Get();
     try {
         SQLRETURN rc = SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(text.data()),
@@ -612,7 +617,7 @@ long long CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldV
         }
         odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "binding a value for: " + sql);
     }
-    std::string text = odbc::ToDriver(sql);
+    std::string text = odbc::ToDriver(m_pDatabase->NativeSQL(sql));
     SQLRETURN rc = SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
                                  static_cast<SQLINTEGER>(text.size()));
     odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "executing: " + sql);
