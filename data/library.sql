@@ -30,7 +30,7 @@ INSERT INTO VPD (ID, Name) VALUES (1, 'Main');
 -- lines grey on screen; printed chords red (yellow does not show on paper).
 -- Default screen types: Title 1, Song 4, Liturgy 4, Chords 7, Picture 50.
 INSERT INTO config ([Max Font], [Normal Font], Background_Default, Foreground_Default,
-    Bottom, [Full Screen], Left, Right, Top, Foreground2_Default,
+    Bottom, [Full Screen], [Left], [Right], Top, Foreground2_Default,
     Screen1_default, Screen2_default, Screen3_default, Screen4_default, Screen5_default,
     VPD_Default, Bar_colour, Chord_colour, [Print Font], Version,
     Bar_screen, Chord_screen, Foreground3, Foreground4,

@@ -65,25 +65,28 @@ wxString FindSqliteDriver() {
     return wxString();
 }
 
-void RegisterSqliteDataSource(const wxString& strName, const wxString& strDriver,
-                              const wxString& strDatabaseFile) {
+void RegisterDataSource(const wxString& strName,
+                        const std::vector<std::pair<wxString, wxString>>& entries) {
     const std::string name = odbc::ToDriver(strName);
-    const std::pair<const char*, std::string> entries[] = {
-        {"Description", "Versilux song library"},
-        {"Driver", odbc::ToDriver(strDriver)},
-        {"Database", odbc::ToDriver(strDatabaseFile)},
-        {"Timeout", "2000"},
-    };
     UWORD previous = ODBC_BOTH_DSN;
     SQLGetConfigMode(&previous);
     SQLSetConfigMode(ODBC_USER_DSN);
     bool ok = true;
     for (const auto& [key, value] : entries) {
-        ok = ok && SQLWritePrivateProfileString(name.c_str(), key, value.c_str(), "odbc.ini");
+        ok = ok && SQLWritePrivateProfileString(name.c_str(), odbc::ToDriver(key).c_str(),
+                                                odbc::ToDriver(value).c_str(), "odbc.ini");
     }
     wxString error = ok ? wxString() : InstallerError();
     SQLSetConfigMode(previous);
     if (!ok) {
         throw CDBException("HY000", 0, error, "registering the data source " + strName);
     }
+}
+
+void RegisterSqliteDataSource(const wxString& strName, const wxString& strDriver,
+                              const wxString& strDatabaseFile) {
+    RegisterDataSource(strName, {{"Description", "Versilux song library"},
+                                 {"Driver", strDriver},
+                                 {"Database", strDatabaseFile},
+                                 {"Timeout", "2000"}});
 }

@@ -11,6 +11,14 @@ bool DataSourceExists(const wxString& strName);
 // empty when no SQLite3 ODBC driver is installed.
 wxString FindSqliteDriver();
 
+#include <utility>
+#include <vector>
+
+// Adds a user data source with the given keys (Driver, Database, ...).
+// Throws CDBException on failure.
+void RegisterDataSource(const wxString& strName,
+                        const std::vector<std::pair<wxString, wxString>>& entries);
+
 // Adds a user data source for an SQLite file. Throws CDBException on failure.
 void RegisterSqliteDataSource(const wxString& strName, const wxString& strDriver,
                               const wxString& strDatabaseFile);

@@ -11,6 +11,7 @@
 
 #include "db/DataFiles.h"
 #include "db/DefaultDataSource.h"
+#include "db/LibrarySetup.h"
 #include "odbc/DataSourceRegistry.h"
 #include "odbc/Database.h"
 #include "odbc/Recordset.h"
@@ -50,7 +51,37 @@ class FirstColumnSet : public CRecordset {
     wxString m_strValue;
 };
 
+// The VERSILUX_TEST_PG connect string's keys and values, in order.
+std::vector<std::pair<wxString, wxString>> ServerKeys() {
+    wxString connect;
+    if (!wxGetEnv("VERSILUX_TEST_PG", &connect) || connect.empty()) {
+        throw std::runtime_error(
+            "VERSILUX_TEST_STORE=postgresql needs a server: run the tests "
+            "through scripts/test, which starts one");
+    }
+    std::vector<std::pair<wxString, wxString>> keys;
+    for (const wxString& part : wxSplit(connect, ';', '\0')) {
+        if (part.Contains("=")) {
+            keys.emplace_back(part.BeforeFirst('='), part.AfterFirst('='));
+        }
+    }
+    return keys;
+}
+
+wxString ConnectString(const std::vector<std::pair<wxString, wxString>>& keys) {
+    wxString connect;
+    for (const auto& [key, value] : keys) {
+        connect << key << "=" << value << ";";
+    }
+    return connect;
+}
+
 }  // namespace
+
+bool TempDataSource::OnPostgreSQL() {
+    wxString store;
+    return wxGetEnv("VERSILUX_TEST_STORE", &store) && store.CmpNoCase("postgresql") == 0;
+}
 
 TempDataSource::TempDataSource(Content content) : m_pSavedEnv(std::make_unique<SavedEnv>()) {
     char pattern[] = "/tmp/versilux-test-XXXXXX";
@@ -66,24 +97,61 @@ TempDataSource::TempDataSource(Content content) : m_pSavedEnv(std::make_unique<S
     wxSetEnv("XDG_DATA_HOME", m_strDir + "/share");
     wxSetEnv("ODBCINI", m_strDir + "/odbc.ini");
     wxFFile(m_strDir + "/odbc.ini", "w").Close();
-    m_strDatabaseFile = m_strDir + "/versilux-test.db";
     if (content == Content::NoDataSource) {
+        m_strDatabaseFile = m_strDir + "/versilux-test.db";
         return;
     }
     const wxString dataDir = GetShippedDataDir();
+    if (OnPostgreSQL()) {
+        static int s_nCount = 0;
+        std::vector<std::pair<wxString, wxString>> keys = ServerKeys();
+        m_strServerDatabase = wxString::Format("vtest_%lu_%d", wxGetProcessId(), ++s_nCount);
+        {
+            CDatabase server;
+            server.OpenEx(ConnectString(keys));
+            server.ExecuteSQL("DROP DATABASE IF EXISTS " + m_strServerDatabase);
+            server.ExecuteSQL("CREATE DATABASE " + m_strServerDatabase);
+        }
+        for (auto& [key, value] : keys) {
+            if (key.CmpNoCase("Database") == 0) {
+                value = m_strServerDatabase;
+            }
+        }
+        RegisterDataSource("Versilux", keys);
+        if (content != Content::Nothing) {
+            CDatabase db;
+            db.OpenEx("ODBC;DSN=Versilux");
+            CTransaction transaction(db);
+            CreateLibrary(
+                db, dataDir,
+                content == Content::Library ? ELibraryContent::Demo : ELibraryContent::Tables);
+            transaction.Commit();
+        }
+        return;
+    }
+    m_strDatabaseFile = m_strDir + "/versilux-test.db";
     if (content == Content::Library) {
         CreateSqliteLibrary(m_strDatabaseFile, dataDir);
     } else {
         CDatabase db;
         db.OpenEx("Driver=" + FindSqliteDriver() + ";Database=" + m_strDatabaseFile + ";");
         if (content == Content::Schema) {
-            RunSqlScript(db, ReadSqlScript(dataDir + "/schema.sql"), dataDir);
+            CreateLibrary(db, dataDir, ELibraryContent::Tables);
         }
     }
     RegisterSqliteDataSource("Versilux", FindSqliteDriver(), m_strDatabaseFile);
 }
 
 TempDataSource::~TempDataSource() {
+    if (!m_strServerDatabase.empty()) {
+        try {
+            CDatabase server;
+            server.OpenEx(ConnectString(ServerKeys()));
+            // FORCE: a connection a failed test left open must not keep it.
+            server.ExecuteSQL("DROP DATABASE IF EXISTS " + m_strServerDatabase + " WITH (FORCE)");
+        } catch (const std::exception&) {  // the cluster is thrown away at the end anyway
+        }
+    }
     Restore("HOME", m_pSavedEnv->home);
     Restore("ODBCINI", m_pSavedEnv->odbcIni);
     Restore("XDG_DATA_HOME", m_pSavedEnv->xdg);

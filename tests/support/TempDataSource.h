@@ -1,6 +1,11 @@
 // A data source named Versilux on a temporary SQLite file, seen only by this
 // process: HOME, XDG_DATA_HOME and ODBCINI point into a temporary folder for
 // the fixture's life, so the user's own data source is never touched.
+//
+// With VERSILUX_TEST_STORE=postgresql the data source is a fresh database on
+// the PostgreSQL server VERSILUX_TEST_PG names (an ODBC connect string for
+// its maintenance database, as scripts/with-postgresql sets it), dropped
+// again with the fixture.
 #pragma once
 
 #include <wx/string.h>
@@ -23,7 +28,11 @@ class TempDataSource {
     TempDataSource& operator=(const TempDataSource&) = delete;
 
     const wxString& Dir() const { return m_strDir; }
+    // The SQLite file; empty on PostgreSQL.
     const wxString& DatabaseFile() const { return m_strDatabaseFile; }
+
+    // True when the fixtures of this run are on PostgreSQL.
+    static bool OnPostgreSQL();
 
     // Runs statements on a connection of its own (test set-up and checks).
     void Exec(const wxString& strSQL);
@@ -34,6 +43,7 @@ class TempDataSource {
   private:
     wxString m_strDir;
     wxString m_strDatabaseFile;
+    wxString m_strServerDatabase;  // on PostgreSQL: the database to drop
     struct SavedEnv;
     std::unique_ptr<SavedEnv> m_pSavedEnv;
 };
