@@ -18,6 +18,8 @@ class CDBException : public std::runtime_error {
     long m_nNativeError = 0;
     // What was being done ("executing: SELECT ...").
     wxString m_strContext;
+    // The store dropped the connection (server restarted, network gone).
+    bool m_bConnectionLost = false;
 
     // One text for a message box: the driver's reason first, then state and context.
     wxString GetErrorMessage() const;

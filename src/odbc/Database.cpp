@@ -1,5 +1,7 @@
 #include "odbc/Database.h"
 
+#include <wx/arrstr.h>
+
 #include "odbc/DBException.h"
 #include "odbc/OdbcCall.h"
 
@@ -62,6 +64,8 @@ bool CDatabase::OpenEx(const wxString& lpszConnectString) {
         handles->dbc.Get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
         static_cast<SQLSMALLINT>(text.size()), out, sizeof out, &outLength, SQL_DRIVER_NOPROMPT);
     odbc::Check(rc, SQL_HANDLE_DBC, handles->dbc.Get(), "connecting to " + connect);
+    ++m_nConnection;
+    m_bLost = false;
     m_dialect = AskDialect(handles->dbc.Get());
     m_pHandles = std::move(handles);
     m_strConnect = "ODBC;" + connect;
@@ -102,15 +106,83 @@ wxString CDatabase::GetDBMSName() const {
 }
 
 void CDatabase::ExecuteSQL(const wxString& lpszSQL) {
+    EnsureConnected();
     if (!IsOpen()) {
         throw CDBException("08003", 0, "the connection is not open", "executing: " + lpszSQL);
     }
-    odbc::StmtHandle stmt;
-    stmt.Allocate(m_pHandles->dbc.Get(), SQL_HANDLE_DBC, "allocating a statement");
-    std::string text = odbc::ToDriver(NativeSQL(lpszSQL));
-    SQLRETURN rc = SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
-                                 static_cast<SQLINTEGER>(text.size()));
-    odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "executing: " + lpszSQL);
+    try {
+        odbc::StmtHandle stmt;
+        stmt.Allocate(m_pHandles->dbc.Get(), SQL_HANDLE_DBC, "allocating a statement");
+        std::string text = odbc::ToDriver(NativeSQL(lpszSQL));
+        SQLRETURN rc = SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                                     static_cast<SQLINTEGER>(text.size()));
+        odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "executing: " + lpszSQL);
+    } catch (const CDBException& e) {
+        throw Diagnose(e);
+    }
+}
+
+wxString CDatabase::GetDataSourceLabel() const {
+    for (const wxString& part : wxSplit(m_strConnect, ';', '\0')) {
+        if (part.Upper().StartsWith("DSN=")) {
+            return part.Mid(4);
+        }
+    }
+    return m_strConnect.Upper().StartsWith("ODBC;") ? m_strConnect.Mid(5) : m_strConnect;
+}
+
+bool CDatabase::ConnectionDead(const CDBException& e) const {
+    if (e.m_strState.StartsWith("08")) {
+        return true;
+    }
+    if (!m_pHandles) {
+        return false;
+    }
+    SQLUINTEGER dead = SQL_CD_FALSE;
+    return SQL_SUCCEEDED(SQLGetConnectAttr(m_pHandles->dbc.Get(), SQL_ATTR_CONNECTION_DEAD, &dead,
+                                           SQL_IS_UINTEGER, nullptr)) &&
+           dead == SQL_CD_TRUE;
+}
+
+CDBException CDatabase::Diagnose(const CDBException& e) {
+    if (e.m_bConnectionLost || !ConnectionDead(e)) {
+        return e;
+    }
+    m_bLost = true;
+    CDBException lost(e.m_strState, e.m_nNativeError,
+                      wxString::Format("The connection to the data source \"%s\" was lost "
+                                       "(%s). The next command connects again.",
+                                       GetDataSourceLabel(), e.m_strError.Strip(wxString::both)),
+                      e.m_strContext);
+    lost.m_bConnectionLost = true;
+    return lost;
+}
+
+void CDatabase::EnsureConnected() {
+    if (!m_bLost) {
+        return;
+    }
+    if (m_bInTransaction) {
+        CDBException lost("08003", 0,
+                          wxString::Format("The connection to the data source \"%s\" was lost "
+                                           "during a change; nothing of it was saved.",
+                                           GetDataSourceLabel()),
+                          "");
+        lost.m_bConnectionLost = true;
+        throw lost;
+    }
+    try {
+        OpenEx(m_strConnect);
+    } catch (const CDBException& e) {
+        m_bLost = true;  // still: the next command tries again
+        CDBException unreachable(
+            e.m_strState, e.m_nNativeError,
+            wxString::Format("The data source \"%s\" cannot be reached (%s).", GetDataSourceLabel(),
+                             e.m_strError.Strip(wxString::both)),
+            e.m_strContext);
+        unreachable.m_bConnectionLost = true;
+        throw unreachable;
+    }
 }
 
 wxString CDatabase::NativeSQL(const wxString& strSQL) const {
@@ -118,12 +190,17 @@ wxString CDatabase::NativeSQL(const wxString& strSQL) const {
 }
 
 bool CDatabase::BeginTrans() {
+    EnsureConnected();
     if (!IsOpen() || m_bInTransaction) {
         return false;
     }
-    odbc::Check(SQLSetConnectAttr(m_pHandles->dbc.Get(), SQL_ATTR_AUTOCOMMIT,
-                                  reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
-                SQL_HANDLE_DBC, m_pHandles->dbc.Get(), "starting a transaction");
+    try {
+        odbc::Check(SQLSetConnectAttr(m_pHandles->dbc.Get(), SQL_ATTR_AUTOCOMMIT,
+                                      reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+                    SQL_HANDLE_DBC, m_pHandles->dbc.Get(), "starting a transaction");
+    } catch (const CDBException& e) {
+        throw Diagnose(e);
+    }
     m_bInTransaction = true;
     return true;
 }
@@ -146,9 +223,34 @@ bool CDatabase::Rollback() {
 
 void CDatabase::EndTransaction(bool commit) {
     m_bInTransaction = false;
+    if (!m_pHandles) {
+        // A failed reconnection closed it: there is nothing left to end.
+        if (commit) {
+            throw CDBException("08003", 0, "the connection is not open", "committing");
+        }
+        return;
+    }
+    if (m_bLost) {
+        // The store dropped the transaction with the connection: a commit
+        // must not pass for saved.
+        if (commit) {
+            CDBException lost("08003", 0,
+                              wxString::Format("The connection to the data source \"%s\" was "
+                                               "lost during a change; nothing of it was saved.",
+                                               GetDataSourceLabel()),
+                              "committing");
+            lost.m_bConnectionLost = true;
+            throw lost;
+        }
+        return;
+    }
     SQLHANDLE dbc = m_pHandles->dbc.Get();
     SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc, commit ? SQL_COMMIT : SQL_ROLLBACK);
     // Back to one statement at a time even when the end failed.
     SQLSetConnectAttr(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-    odbc::Check(rc, SQL_HANDLE_DBC, dbc, commit ? "committing" : "rolling back");
+    try {
+        odbc::Check(rc, SQL_HANDLE_DBC, dbc, commit ? "committing" : "rolling back");
+    } catch (const CDBException& e) {
+        throw Diagnose(e);
+    }
 }

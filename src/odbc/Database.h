@@ -4,6 +4,7 @@
 #include <wx/string.h>
 #include <memory>
 
+#include "odbc/DBException.h"
 #include "odbc/SqlDialect.h"
 
 class CDatabase {
@@ -44,13 +45,29 @@ class CDatabase {
     // Handles for the record sets of this layer.
     void* GetHDBC() const;
 
+    // A connection the store dropped (server restarted, network gone) is
+    // reported with the data source's name, and the next use connects
+    // again. While a transaction is open the next use fails instead, until
+    // its owner ends it, so no part of it lands outside the transaction.
+    void EnsureConnected();
+    // For this layer's failed calls: the exception to throw, telling that
+    // the connection was lost when it was.
+    CDBException Diagnose(const CDBException& e);
+    // Changes on every new connection: statements of an earlier one are gone.
+    int GetConnectionNumber() const { return m_nConnection; }
+    // The data source's name as the user knows it ("Versilux").
+    wxString GetDataSourceLabel() const;
+
   private:
     struct Handles;
     std::unique_ptr<Handles> m_pHandles;
     wxString m_strConnect;
     CSqlDialect m_dialect;
     bool m_bInTransaction = false;
+    bool m_bLost = false;
+    int m_nConnection = 0;
     void EndTransaction(bool commit);
+    bool ConnectionDead(const CDBException& e) const;
 };
 
 // Rolls back unless Commit was called; for writes that belong together.

@@ -52,6 +52,9 @@ class Handle {
             m_h = SQL_NULL_HANDLE;
         }
     }
+    // Forgets the handle without freeing it: for a handle the driver
+    // manager already freed with its connection.
+    void Release() noexcept { m_h = SQL_NULL_HANDLE; }
     SQLHANDLE Get() const { return m_h; }
     explicit operator bool() const { return m_h != SQL_NULL_HANDLE; }
 

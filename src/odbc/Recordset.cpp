@@ -11,11 +11,17 @@
 
 struct CRecordset::Statement {
     odbc::StmtHandle stmt;
+    int nConnection = 0;  // the connection it was allocated on
 };
 
 namespace {
 
 constexpr SQLLEN kChunk = 8192;
+
+// An edit or delete that found no row: never retried as an insert.
+const char* const kRowGone =
+    "the row is no longer in the table as it was read: another program using the library may "
+    "have deleted it";
 
 bool IsSelectStatement(const wxString& sql) {
     return sql.Strip(wxString::leading).Upper().StartsWith("SELECT");
@@ -159,6 +165,9 @@ wxString CRecordset::BuildSQL() {
 }
 
 bool CRecordset::Open(int nOpenType) {
+    if (m_pDatabase != nullptr) {
+        m_pDatabase->EnsureConnected();
+    }
     if (m_pDatabase == nullptr || !m_pDatabase->IsOpen()) {
         throw CDBException("08003", 0, "the connection is not open", "opening a record set");
     }
@@ -166,10 +175,14 @@ bool CRecordset::Open(int nOpenType) {
     m_nOpenType = nOpenType == useDefault ? m_nDefaultType : static_cast<OpenType>(nOpenType);
     Describe();
     m_pStmt = std::make_unique<Statement>();
-    m_pStmt->stmt.Allocate(m_pDatabase->GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
+    m_pStmt->nConnection = m_pDatabase->GetConnectionNumber();
     m_bOpen = true;
     try {
+        m_pStmt->stmt.Allocate(m_pDatabase->GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
         Execute();
+    } catch (const CDBException& e) {
+        Close();
+        throw m_pDatabase->Diagnose(e);
     } catch (...) {
         Close();
         throw;
@@ -177,13 +190,31 @@ bool CRecordset::Open(int nOpenType) {
     return true;
 }
 
+bool CRecordset::StatementIsStale() const {
+    return m_pStmt && m_pStmt->nConnection != m_pDatabase->GetConnectionNumber();
+}
+
+void CRecordset::DropStatement() noexcept {
+    if (m_pStmt && StatementIsStale()) {
+        m_pStmt->stmt.Release();
+    }
+    m_pStmt.reset();
+}
+
 bool CRecordset::Requery() {
-    if (!m_bOpen) {
+    if (m_bOpen) {
+        m_pDatabase->EnsureConnected();
+    }
+    if (!m_bOpen || StatementIsStale()) {
         return Open();
     }
     m_editMode = EditMode::none;
     SQLFreeStmt(m_pStmt->stmt.Get(), SQL_CLOSE);
-    Execute();
+    try {
+        Execute();
+    } catch (const CDBException& e) {
+        throw m_pDatabase->Diagnose(e);
+    }
     return true;
 }
 
@@ -218,26 +249,39 @@ bool CRecordset::FetchRow() {
     if (m_bAllFetched) {
         return false;
     }
-    SQLHSTMT stmt = m_pStmt->stmt.Get();
-    SQLRETURN rc = SQLFetch(stmt);
-    if (rc == SQL_NO_DATA) {
+    if (StatementIsStale()) {
+        // The rows read so far stay; the rest went with the old connection.
         m_bAllFetched = true;
-        SQLFreeStmt(stmt, SQL_CLOSE);  // frees the driver's cursor early
-        return false;
+        CDBException lost("08003", 0,
+                          "the connection was opened again since this query ran; run it again",
+                          "fetching from: " + m_strSQL);
+        lost.m_bConnectionLost = true;
+        throw lost;
     }
-    odbc::Check(rc, SQL_HANDLE_STMT, stmt, "fetching from: " + m_strSQL);
-    Row row;
-    row.values.reserve(m_fields.size());
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        row.values.push_back(
-            ReadColumn(stmt, static_cast<SQLUSMALLINT>(i + 1), m_fields[i].kind, m_strSQL));
+    SQLHSTMT stmt = m_pStmt->stmt.Get();
+    try {
+        SQLRETURN rc = SQLFetch(stmt);
+        if (rc == SQL_NO_DATA) {
+            m_bAllFetched = true;
+            SQLFreeStmt(stmt, SQL_CLOSE);  // frees the driver's cursor early
+            return false;
+        }
+        odbc::Check(rc, SQL_HANDLE_STMT, stmt, "fetching from: " + m_strSQL);
+        Row row;
+        row.values.reserve(m_fields.size());
+        for (size_t i = 0; i < m_fields.size(); ++i) {
+            row.values.push_back(
+                ReadColumn(stmt, static_cast<SQLUSMALLINT>(i + 1), m_fields[i].kind, m_strSQL));
+        }
+        m_rows.push_back(std::move(row));
+    } catch (const CDBException& e) {
+        throw m_pDatabase->Diagnose(e);
     }
-    m_rows.push_back(std::move(row));
     return true;
 }
 
 void CRecordset::Close() noexcept {
-    m_pStmt.reset();
+    DropStatement();
     m_rows.clear();
     m_bOpen = false;
     m_bAllFetched = false;
@@ -455,7 +499,12 @@ void CRecordset::AddNew() {
         throw CDBException("HY092", 0, "the record set is read-only", "AddNew");
     }
     if (!m_bDefaultsRead) {
-        m_defaults = StoreDefaults();
+        m_pDatabase->EnsureConnected();
+        try {
+            m_defaults = StoreDefaults();
+        } catch (const CDBException& e) {
+            throw m_pDatabase->Diagnose(e);
+        }
         m_bDefaultsRead = true;
     }
     CFieldExchange fx(CFieldExchange::Load, &m_defaults, nullptr);
@@ -534,8 +583,7 @@ bool CRecordset::Update() {
     // Like a write the driver refused, a row not found leaves the edit
     // pending, so CancelUpdate can put the members back as read.
     if (mode == EditMode::edit && nRows == 0) {
-        throw CDBException("HY000", 0, "the row is no longer in the table as it was read",
-                           "Update of " + TableName());
+        throw CDBException("HY000", 0, kRowGone, "Update of " + TableName());
     }
     m_editMode = EditMode::none;
     if (mode == EditMode::edit) {
@@ -557,8 +605,7 @@ void CRecordset::Delete() {
     std::vector<FieldKind> kinds;
     const wxString sql = "DELETE FROM " + TableName() + CurrentRowCondition(params, kinds);
     if (ExecuteWrite(sql, params, kinds) == 0) {
-        throw CDBException("HY000", 0, "the row is no longer in the table as it was read",
-                           "Delete from " + TableName());
+        throw CDBException("HY000", 0, kRowGone, "Delete from " + TableName());
     }
     m_rows[m_nCurrent].bDeleted = true;
 }
@@ -589,6 +636,18 @@ wxString CRecordset::CurrentRowCondition(std::vector<FieldValue>& params,
 
 long long CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldValue>& params,
                                    const std::vector<FieldKind>& kinds) {
+    // Never on a connection opened again since the row was read: inside a
+    // transaction that fails, so no part of one lands outside it.
+    m_pDatabase->EnsureConnected();
+    try {
+        return ExecuteWriteOnce(sql, params, kinds);
+    } catch (const CDBException& e) {
+        throw m_pDatabase->Diagnose(e);
+    }
+}
+
+long long CRecordset::ExecuteWriteOnce(const wxString& sql, const std::vector<FieldValue>& params,
+                                       const std::vector<FieldKind>& kinds) {
     odbc::StmtHandle stmt;
     stmt.Allocate(m_pDatabase->GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
     // Buffers live until the statement has run; sized first so nothing moves.

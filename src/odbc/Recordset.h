@@ -94,10 +94,17 @@ class CRecordset {
     // Returns the number of rows the statement changed, -1 when unknown.
     long long ExecuteWrite(const wxString& sql, const std::vector<FieldValue>& params,
                            const std::vector<FieldKind>& kinds);
+    long long ExecuteWriteOnce(const wxString& sql, const std::vector<FieldValue>& params,
+                               const std::vector<FieldKind>& kinds);
     wxString TableName();
     int KeyField() const;
     void RequireOpen(const char* what) const;
     void RequireCurrent(const char* what) const;
+
+    // The statement's connection is no longer the database's: the driver
+    // manager freed the statement with it.
+    bool StatementIsStale() const;
+    void DropStatement() noexcept;
 
     struct Statement;
     std::unique_ptr<Statement> m_pStmt;
