@@ -3,8 +3,10 @@
 // deleting schedules.
 #include <map>
 
+#include "db/AssignedId.h"
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
+#include "odbc/DBException.h"
 
 namespace {
 
@@ -12,6 +14,9 @@ namespace {
 // and the newest of equal names comes last.
 const char* const kScheduleSort = "Name, ID";
 const char* const kUnknownItem = "**unknown**";
+const char* const kScheduleGone =
+    "The schedule is no longer in the library: another program using the library may have "
+    "deleted it. Its running order was not saved.";
 
 }  // namespace
 
@@ -79,6 +84,14 @@ void CVersiluxDoc::SaveScheduleEntries(int nScheduleID,
                                        const std::vector<CScheduleEntry>& entries) {
     {
         CTransaction transaction(m_database);
+        // The schedule's own row first: a second program saving the same
+        // schedule waits until this save has ended, so the two never mix
+        // their rows, and a schedule another program deleted gets no rows.
+        if (m_database.ExecuteSQL(
+                wxString::Format("UPDATE Schedules SET Name=Name WHERE ID=%d", nScheduleID)) == 0) {
+            throw CDBException("HY000", 0, kScheduleGone,
+                               wxString::Format("saving schedule %d", nScheduleID));
+        }
         m_database.ExecuteSQL(
             wxString::Format("DELETE FROM [schedule items] WHERE Schedule_ID=%d", nScheduleID));
         InsertScheduleRows(nScheduleID, entries);
@@ -102,12 +115,8 @@ int CVersiluxDoc::AddSchedule(const wxString& strName, const std::vector<CSchedu
             schedules.m_VPD = m_nVPD;
             return schedules.Update();
         });
-        // The new row is the last of its name: equal names sort by ID.
-        for (const CChoice& schedule : ListSchedules()) {
-            if (schedule.strName == strName) {
-                nScheduleID = schedule.nID;
-            }
-        }
+        // Asked of the store: another program may add one of the same name.
+        nScheduleID = ReadAssignedId(m_database, "Schedules");
         if (nScheduleID > 0) {
             InsertScheduleRows(nScheduleID, entries);
         }

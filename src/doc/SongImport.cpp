@@ -2,7 +2,7 @@
 // then stored as new items in one transaction.
 #include <wx/filename.h>
 
-#include "db/SQLCountSet.h"
+#include "db/AssignedId.h"
 #include "doc/ExchangeText.h"
 #include "doc/ItemKinds.h"
 #include "doc/SongFiles.h"
@@ -97,9 +97,6 @@ CSongImport CVersiluxDoc::ImportSongFiles(const std::vector<wxString>& paths, in
     CItemsSet items(&m_database);
     items.m_strFilter = "1=0";
     items.Open();
-    SQLCountSet newest(&m_database);
-    newest.m_strTable = "[items]";
-    newest.m_strCount = "MAX(ID)";
 
     const int nTotal = static_cast<int>(paths.size());
     CTransaction transaction(m_database);
@@ -139,8 +136,7 @@ CSongImport CVersiluxDoc::ImportSongFiles(const std::vector<wxString>& paths, in
                 items.m_BPM = song.nBPM;
                 return items.Update();
             });
-            RequeryOrOpen(newest);
-            file.nItemID = newest.m_TOTAL;
+            file.nItemID = ReadAssignedId(m_database, "[items]");
             file.bImported = true;
             taken.insert(file.strTitle);
         }

@@ -105,7 +105,7 @@ wxString CDatabase::GetDBMSName() const {
     return wxString::FromUTF8(reinterpret_cast<const char*>(name));
 }
 
-void CDatabase::ExecuteSQL(const wxString& lpszSQL) {
+long long CDatabase::ExecuteSQL(const wxString& lpszSQL) {
     EnsureConnected();
     if (!IsOpen()) {
         throw CDBException("08003", 0, "the connection is not open", "executing: " + lpszSQL);
@@ -117,6 +117,11 @@ void CDatabase::ExecuteSQL(const wxString& lpszSQL) {
         SQLRETURN rc = SQLExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
                                      static_cast<SQLINTEGER>(text.size()));
         odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), "executing: " + lpszSQL);
+        SQLLEN nRows = -1;
+        if (!SQL_SUCCEEDED(SQLRowCount(stmt.Get(), &nRows))) {
+            nRows = -1;
+        }
+        return nRows;
     } catch (const CDBException& e) {
         throw Diagnose(e);
     }

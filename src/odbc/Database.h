@@ -28,8 +28,9 @@ class CDatabase {
     // "PostgreSQL"); empty when closed or not told.
     wxString GetDBMSName() const;
 
-    // Runs a statement; any rows it returns are passed over.
-    void ExecuteSQL(const wxString& lpszSQL);
+    // Runs a statement; any rows it returns are passed over. Returns the
+    // number of rows it changed, -1 when the driver does not tell.
+    long long ExecuteSQL(const wxString& lpszSQL);
 
     // The statement as this store reads it (see SqlDialect.h). Every
     // statement of this layer goes through it.
