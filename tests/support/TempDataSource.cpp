@@ -56,8 +56,9 @@ std::vector<std::pair<wxString, wxString>> ServerKeys() {
     wxString connect;
     if (!wxGetEnv("VERSILUX_TEST_PG", &connect) || connect.empty()) {
         throw std::runtime_error(
-            "VERSILUX_TEST_STORE=postgresql needs a server: run the tests "
-            "through scripts/test, which starts one");
+            "VERSILUX_TEST_STORE=postgresql needs a PostgreSQL server named by "
+            "VERSILUX_TEST_PG: run the tests through scripts/test or "
+            "scripts/with-postgresql, which start one");
     }
     std::vector<std::pair<wxString, wxString>> keys;
     for (const wxString& part : wxSplit(connect, ';', '\0')) {
