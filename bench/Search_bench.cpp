@@ -1,13 +1,16 @@
 // Phrase search, the search table's rebuild and the usage statistics on
 // generated libraries: songs and chord charts of about 1.5 KB, verses with
-// chords, and years of weekly schedules.
+// chords, and years of weekly schedules. The phrase searches run on SQLite
+// and, when a server is named, on PostgreSQL beside it.
 #include <benchmark/benchmark.h>
 
 #include <wx/init.h>
 
 #include <functional>
 #include <random>
+#include <string>
 
+#include "BothStores.h"
 #include "db/SqlText.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/Database.h"
@@ -55,8 +58,14 @@ wxString Text(std::mt19937& random, bool bChords, bool bPlanted) {
 
 class Library {
   public:
+    explicit Library(const BenchStore& store)
+        : m_pLibrary(MakeOnStore<SmallLibrary>(store)), m_bPostgreSQL(store.bPostgreSQL) {}
+    bool OnPostgreSQL() const { return m_bPostgreSQL; }
+    // The documents that follow open this library.
+    void MakeCurrent() { m_pLibrary->Source().MakeCurrent(); }
     // Tops the library up to nEach songs and nEach chord charts.
     void Grow(int nEach) {
+        MakeCurrent();
         if (m_nEach >= nEach) {
             return;
         }
@@ -78,6 +87,7 @@ class Library {
     }
     // Weekly schedules of ten items each, until there are nSchedules.
     void AddSchedules(int nSchedules) {
+        MakeCurrent();
         if (m_nSchedules >= nSchedules) {
             return;
         }
@@ -103,7 +113,8 @@ class Library {
     }
 
   private:
-    SmallLibrary m_library;
+    std::unique_ptr<SmallLibrary> m_pLibrary;
+    bool m_bPostgreSQL = false;
     std::mt19937 m_random{20261209};
     int m_nEach = 0;
     int m_nSchedules = 0;
@@ -152,25 +163,39 @@ void Register(const char* name, const std::function<void(benchmark::State&)>& ru
 int main(int argc, char** argv) {
     wxInitializer init;
     benchmark::Initialize(&argc, argv);
-    // Run in this order as the library grows: each figure is for its size.
-    static Library library;
-    auto sized = [](int nEach, int nSchedules, auto run) {
-        return [=](benchmark::State& state) {
+    // Run in this order as the libraries grow: each figure is for its size.
+    // The phrase searches come once per store, the rest on SQLite only.
+    static std::vector<std::unique_ptr<Library>> libraries;
+    for (const BenchStore& store : BenchStores()) {
+        libraries.push_back(std::make_unique<Library>(store));
+    }
+    auto sized = [](Library& library, int nEach, int nSchedules, auto run) {
+        return [=, &library](benchmark::State& state) {
             library.Grow(nEach);
             library.AddSchedules(nSchedules);
             run(state);
         };
     };
-    Register("SongSearch/2000", sized(2000, 0, [](auto& state) { Search(state, false); }));
-    Register("ChartSearch/2000", sized(2000, 0, [](auto& state) { Search(state, true); }));
-    Register("RebuildTempSearch/10000charts", sized(10000, 0, RebuildTempSearch), 5);
-    Register("MostUsed/5000schedules",
-             sized(10000, 5000, [](auto& state) { Statistics(state, CStatistics::MostUsed); }));
-    Register("MostRecentlyUsed/5000schedules", sized(10000, 5000, [](auto& state) {
+    auto onEachStore = [&](const char* name, int nEach, int nSchedules, auto run) {
+        for (const auto& library : libraries) {
+            Register(
+                (std::string(name) + (library->OnPostgreSQL() ? "/PostgreSQL" : "/SQLite")).c_str(),
+                sized(*library, nEach, nSchedules, run));
+        }
+    };
+    Library& sqlite = *libraries.front();
+    onEachStore("SongSearch/2000", 2000, 0, [](auto& state) { Search(state, false); });
+    onEachStore("ChartSearch/2000", 2000, 0, [](auto& state) { Search(state, true); });
+    Register("RebuildTempSearch/10000charts", sized(sqlite, 10000, 0, RebuildTempSearch), 5);
+    Register("MostUsed/5000schedules", sized(sqlite, 10000, 5000, [](auto& state) {
+                 Statistics(state, CStatistics::MostUsed);
+             }));
+    Register("MostRecentlyUsed/5000schedules", sized(sqlite, 10000, 5000, [](auto& state) {
                  Statistics(state, CStatistics::MostRecentlyUsed);
              }));
-    Register("SongSearch/20000", sized(20000, 5000, [](auto& state) { Search(state, false); }));
-    Register("ChartSearch/20000", sized(20000, 5000, [](auto& state) { Search(state, true); }));
+    // Schedules do not bear on the search: the server's library goes without them.
+    onEachStore("SongSearch/20000", 20000, 0, [](auto& state) { Search(state, false); });
+    onEachStore("ChartSearch/20000", 20000, 0, [](auto& state) { Search(state, true); });
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

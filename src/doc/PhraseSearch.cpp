@@ -4,6 +4,7 @@
 
 #include "db/SQLCountSet.h"
 #include "db/SqlText.h"
+#include "db/StoreKind.h"
 #include "doc/VersiluxDoc.h"
 #include "text/RemoveMarkup.h"
 
@@ -15,7 +16,8 @@ constexpr char kLikeEscape = '!';
 
 }  // namespace
 
-wxString ContainsPhraseCondition(const wxString& strColumn, const wxString& strPhrase) {
+wxString ContainsPhraseCondition(const wxString& strColumn, const wxString& strPhrase,
+                                 const wxString& strDBMSName) {
     wxString pattern;
     pattern.reserve(strPhrase.length() + 8);
     for (wxUniChar c : strPhrase) {
@@ -24,7 +26,8 @@ wxString ContainsPhraseCondition(const wxString& strColumn, const wxString& strP
         }
         pattern << c;
     }
-    return strColumn + " like '%" + EscapeSqlLiteral(pattern) + "%' escape '" + kLikeEscape + "'";
+    return strColumn + " " + CaseBlindLike(strDBMSName) + " '%" + EscapeSqlLiteral(pattern) +
+           "%' escape '" + kLikeEscape + "'";
 }
 
 int FindPhrase(const wxString& strField1, const wxString& strPhrase) {
@@ -81,7 +84,8 @@ bool CVersiluxDoc::RebuildTempSearch(const CProgress& onProgress) {
 void CVersiluxDoc::RunPhraseSearch(const wxString& strPhrase, bool bThisVPD, bool bUseTemp) {
     m_bSearchThisVPD = bThisVPD;
     m_bSearchTemp = bUseTemp;
-    const wxString contains = ContainsPhraseCondition("[Field1]", strPhrase);
+    const wxString contains =
+        ContainsPhraseCondition("[Field1]", strPhrase, m_database.GetDBMSName());
     const wxString vpd = bThisVPD ? wxString::Format("[VPD]=%d and ", m_nVPD) : wxString();
     if (bUseTemp) {
         m_pTempSearchSet->m_strFilter = vpd + contains;

@@ -7,8 +7,10 @@
 
 // A condition on strColumn that holds when the column contains strPhrase as
 // typed: quotes cannot end the literal, and %, _ and [ match themselves
-// rather than acting as wildcards. Case follows the store's LIKE.
-wxString ContainsPhraseCondition(const wxString& strColumn, const wxString& strPhrase);
+// rather than acting as wildcards. ASCII letters match in either case on
+// every store (strDBMSName: the store the condition is for).
+wxString ContainsPhraseCondition(const wxString& strColumn, const wxString& strPhrase,
+                                 const wxString& strDBMSName);
 
 // Where the phrase stands in the text, ignoring case; -1 when it does not.
 int FindPhrase(const wxString& strField1, const wxString& strPhrase);

@@ -95,11 +95,12 @@ TEST_F(TableSetsTest, EditingConfigLeavesVersionAlone) {
         config.m_Flag2 = "Advent";
         config.Update();
     }
-    EXPECT_EQ(m_lib.Source().QueryText("SELECT Version FROM config ORDER BY rowid"), "v-keep");
-    EXPECT_EQ(m_lib.Source().QueryNumber("SELECT [Normal Font] FROM config ORDER BY rowid"), 600);
-    EXPECT_EQ(m_lib.Source().QueryText("SELECT Flag2 FROM config ORDER BY rowid"), "Advent");
+    TempDataSource& source = m_lib.Source();
+    EXPECT_EQ(source.QueryNumber("SELECT COUNT(*) FROM config WHERE Version='v-keep'"), 1);
+    EXPECT_EQ(source.QueryNumber("SELECT [Normal Font] FROM config WHERE Version='v-keep'"), 600);
+    EXPECT_EQ(source.QueryText("SELECT Flag2 FROM config WHERE Version='v-keep'"), "Advent");
     // config has no key: the row that was read is the one changed.
-    EXPECT_EQ(m_lib.Source().QueryNumber("SELECT [Normal Font] FROM config WHERE rowid=2"), 0);
+    EXPECT_EQ(source.QueryNumber("SELECT [Normal Font] FROM config WHERE Version='second row'"), 0);
 }
 
 TEST_F(TableSetsTest, SearchRowsKeepTheirItemIdWhileItemsGetStoreIds) {

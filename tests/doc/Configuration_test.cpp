@@ -46,15 +46,12 @@ class ConfigurationTest : public testing::Test {
   protected:
     void SetUp() override {
         m_library.Exec(
-            "UPDATE config SET [Full Screen]=0, Top=10, Left=20, Bottom=300, Right=400, "
+            "UPDATE config SET [Full Screen]=0, Top=10, [Left]=20, Bottom=300, [Right]=400, "
             "BlankScreen=1, Screen5_default=50, [Print Font]=100, Margin=150");
         // Which of the columns the settings must leave alone were named in an
         // update, whatever their values: a whole-row write names them all.
-        m_library.Exec("CREATE TABLE touched (n INTEGER)");
-        m_library.Exec("INSERT INTO touched VALUES (0)");
-        m_library.Exec(
-            "CREATE TRIGGER touch AFTER UPDATE OF Version, [Full Screen], Top, Left, Bottom, "
-            "Right, BlankScreen ON config BEGIN UPDATE touched SET n = n + 1; END");
+        m_library.CountUpdates("touched", "config",
+                               "Version, [Full Screen], Top, [Left], Bottom, [Right], BlankScreen");
         m_library.CountWrites("config");
     }
 
@@ -72,7 +69,7 @@ class ConfigurationTest : public testing::Test {
 };
 
 const char* const kUntouched =
-    "SELECT Version||'|'||[Full Screen]||'|'||Top||'|'||Left||'|'||Bottom||'|'||Right||'|'||"
+    "SELECT Version||'|'||[Full Screen]||'|'||Top||'|'||[Left]||'|'||Bottom||'|'||[Right]||'|'||"
     "BlankScreen FROM config";
 
 TEST_F(ConfigurationTest, ASaveWritesOnlyWhatChangedAndTheCopiesFollow) {
@@ -117,9 +114,7 @@ TEST_F(ConfigurationTest, ASaveWritesOnlyWhatChangedAndTheCopiesFollow) {
 
 TEST_F(ConfigurationTest, ARefusedSaveThrowsAndLeavesRowMembersAndCopiesAsTheyWere) {
     const COLORREF chord = Doc().GetChordColour();
-    m_library.Exec(
-        "CREATE TRIGGER refuse BEFORE UPDATE ON config BEGIN SELECT RAISE(ABORT, 'no'); "
-        "END");
+    m_library.Refuse("UPDATE", "config");
     CConfigValues values = Doc().CurrentConfiguration();
     values.nChordScreen = 4;
     values.bKensington = false;
@@ -131,7 +126,7 @@ TEST_F(ConfigurationTest, ARefusedSaveThrowsAndLeavesRowMembersAndCopiesAsTheyWe
     EXPECT_EQ(Doc().GetChordColour(), chord);
 
     // Nothing was left pending: once the store accepts, the same save goes through.
-    m_library.Exec("DROP TRIGGER refuse");
+    m_library.StopRefusing("config");
     Doc().SaveConfiguration(values);
     EXPECT_EQ(Query("SELECT Chord_screen||'|'||Kensington||'|'||Flag2 FROM config"), "4|0|Changed");
     EXPECT_EQ(Doc().GetChordColour(), MakeColourValue(0, 0, 255));

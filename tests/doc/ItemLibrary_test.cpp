@@ -50,9 +50,13 @@ class ItemLibraryTest : public testing::Test {
         return *m_pDoc;
     }
     void Load(long nID) { ASSERT_TRUE(LoadListedItem(Doc(), nID)) << "item " << nID; }
+    // The column's bytes as stored, in hexadecimal.
     wxString Hex(const wxString& strColumn, long nID) {
+        const wxString hex = TempDataSource::OnPostgreSQL()
+                                 ? "upper(encode(convert_to(%s, 'UTF8'), 'hex'))"
+                                 : "hex(%s)";
         return m_library.Source().QueryText(
-            wxString::Format("SELECT hex(%s) FROM items WHERE ID=%ld", strColumn, nID));
+            wxString::Format("SELECT " + hex + " FROM items WHERE ID=%ld", strColumn, nID));
     }
 
     SmallLibrary m_library;
@@ -80,9 +84,7 @@ TEST_F(ItemLibraryTest, TextsLoadWithoutCarriageReturnsAndGoBackByteForByte) {
     const long nID = m_library.AddItem("Mixed", 6);
     // Line ends as other programs left them: CR LF, LF alone, CR alone.
     m_library.Exec(wxString::Format(
-        "UPDATE items SET Field1='one'||char(13,10)||'two'||char(10)||'three'||char(13)||'four', "
-        "Field2='a'||char(13,10)||'b' WHERE ID=%ld",
-        nID));
+        "UPDATE items SET Field1='one\r\ntwo\nthree\rfour', Field2='a\r\nb' WHERE ID=%ld", nID));
     const wxString field1 = Hex("Field1", nID);
     Load(nID);
     CItemEditTexts texts = Doc().CurrentItemTexts();

@@ -111,15 +111,12 @@ TEST_F(PhraseSearchTest, AFailedRebuildLeavesTheOldCopyWhole) {
     ASSERT_EQ(nBefore, 2);
     // The store refuses the second row of the next rebuild.
     const long nNew = m_library.AddItemIn(1, 3, "Chart Three", "new words");
-    m_library.Exec(
-        wxString::Format("CREATE TRIGGER refuse BEFORE INSERT ON tempsearch WHEN "
-                         "NEW.ID = %ld BEGIN SELECT RAISE(ABORT, 'refused'); END",
-                         nNew));
+    m_library.Refuse("INSERT", "tempsearch", wxString::Format("NEW.ID = %ld", nNew));
     EXPECT_THROW(m_pDoc->RebuildTempSearch(), CDBException);
     EXPECT_EQ(m_library.Source().QueryNumber("SELECT count(*) FROM tempsearch"), nBefore);
 
     // A cancelled rebuild keeps the old copy too.
-    m_library.Exec("DROP TRIGGER refuse");
+    m_library.StopRefusing("tempsearch");
     m_library.Exec(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
         "INSERT INTO items (Title, Field1, Subtype, VPD) SELECT 'Filler ' || i, 'filler', 3, 1 "

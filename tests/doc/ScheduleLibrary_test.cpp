@@ -28,11 +28,11 @@ class ScheduleLibraryTest : public testing::Test {
     // "item:order:transpose" per row of the schedule, in running order.
     std::string Rows(long nScheduleID) {
         return m_library.Source()
-            .QueryText(wxString::Format(
-                "SELECT group_concat(r, ' ') FROM (SELECT [Item ID]||':'||Item_Order||':'||"
-                "Transpose AS r FROM [schedule items] WHERE Schedule_ID=%ld ORDER BY Item_Order, "
-                "ID)",
-                nScheduleID))
+            .QueryJoined(wxString::Format("SELECT [Item ID]||':'||Item_Order||':'||Transpose FROM "
+                                          "[schedule items] WHERE Schedule_ID=%ld ORDER BY "
+                                          "Item_Order, ID",
+                                          nScheduleID),
+                         " ")
             .utf8_string();
     }
     static std::string Titles(const std::vector<CScheduleEntry>& entries) {
@@ -121,9 +121,7 @@ TEST_F(ScheduleLibraryTest, ASaveThatFailsHalfWayLeavesTheOldRows) {
     const long nSchedule = m_library.AddSchedule("Sunday", {m_nAbide, m_nGrace}, {1, 2});
     const std::string before = Rows(nSchedule);
     // The store refuses the last insert, after the delete and two inserts ran.
-    m_library.Exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON [schedule items] WHEN NEW.Item_Order = 2 BEGIN "
-        "SELECT RAISE(ABORT, 'refused'); END");
+    m_library.Refuse("INSERT", "[schedule items]", "NEW.Item_Order = 2");
     EXPECT_THROW(Doc().SaveScheduleEntries(
                      nSchedule, {Entry(m_nHoly, 0), Entry(m_nHoly, 1), Entry(m_nHoly, 2)}),
                  CDBException);
@@ -147,9 +145,7 @@ TEST_F(ScheduleLibraryTest, NewSchedulesJoinTheCurrentVPDWithTheirRowsOrNotAtAll
     EXPECT_EQ(Rows(nNew), wxString::Format("%ld:0:999 %ld:1:1", m_nGrace, m_nHoly));
     EXPECT_EQ(Rows(nOld), wxString::Format("%ld:0:999", m_nAbide));
 
-    m_library.Exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON [schedule items] BEGIN SELECT RAISE(ABORT, "
-        "'refused'); END");
+    m_library.Refuse("INSERT", "[schedule items]");
     const long nBefore = m_library.Source().QueryNumber("SELECT count(*) FROM Schedules");
     EXPECT_THROW(Doc().AddSchedule("Half", {Entry(m_nGrace, 0)}), CDBException);
     EXPECT_EQ(m_library.Source().QueryNumber("SELECT count(*) FROM Schedules"), nBefore);
@@ -159,8 +155,7 @@ TEST_F(ScheduleLibraryTest, RenameAndDeleteAddressTheScheduleByIDAndReportOneTha
     const long nFirst = m_library.AddSchedule("Same", {m_nGrace});
     const long nSecond = m_library.AddSchedule("Same", {m_nHoly});
     EXPECT_TRUE(Doc().RenameSchedule(static_cast<int>(nSecond), "Renamed"));
-    EXPECT_EQ(m_library.Source().QueryText(
-                  "SELECT group_concat(Name, '|') FROM (SELECT Name FROM Schedules ORDER BY ID)"),
+    EXPECT_EQ(m_library.Source().QueryJoined("SELECT Name FROM Schedules ORDER BY ID", "|"),
               "Same|Renamed");
     EXPECT_TRUE(Doc().DeleteSchedule(static_cast<int>(nFirst)));
     EXPECT_EQ(m_library.Source().QueryNumber("SELECT count(*) FROM Schedules"), 1);

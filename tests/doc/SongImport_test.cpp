@@ -84,7 +84,7 @@ TEST_F(SongImportTest, EachFormatBecomesAnItemOfTheVPDWithTheConfiguredLook) {
     EXPECT_EQ(Column("Subtype", grace), "3");  // a chord chart
     EXPECT_EQ(Column("Type", grace), "7");     // the configured type for chord charts
     EXPECT_EQ(Column("VPD", grace), "2");
-    EXPECT_EQ(Column("Background || Foreground || Foreground2", grace), "123");
+    EXPECT_EQ(Column("Background || '/' || Foreground || '/' || Foreground2", grace), "1/2/3");
     EXPECT_EQ(Column("BPM", grace), "80");
     EXPECT_EQ(Column("FileName", grace), "grace.cho");
     const wxString field1 = Column("Field1", grace);
@@ -174,14 +174,12 @@ TEST_F(SongImportTest, ACancelOrAStoreFailureHalfWayKeepsNothing) {
     EXPECT_EQ(Items(), 0);
 
     // The store refuses the fourth song: the three before it go too.
-    m_library.Exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON items WHEN NEW.Title = 'Amazing Grace (4)' "
-        "BEGIN SELECT RAISE(ABORT, 'injected failure'); END");
+    m_library.Refuse("INSERT", "items", "NEW.Title = 'Amazing Grace (4)'");
     EXPECT_THROW(Doc().ImportSongFiles(paths, 1), CDBException);
     EXPECT_EQ(Items(), 0);
 
     // The connection goes on: the next import works.
-    m_library.Exec("DROP TRIGGER refuse");
+    m_library.StopRefusing("items");
     EXPECT_EQ(Doc().ImportSongFiles(paths, 1).ImportedCount(), 5);
     EXPECT_EQ(Items(), 5);
 }

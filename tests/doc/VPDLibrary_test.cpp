@@ -12,10 +12,9 @@ TEST(VPDLibrary, AVPDIsReachedByItsIDAndOneThatIsGoneIsNeitherRenamedDeletedNorM
     SmallLibrary library;
     library.Exec("DELETE FROM VPD WHERE ID=2");
     library.Exec("INSERT INTO VPD (ID, Name) VALUES (4, 'Main')");
+    library.FollowGivenIds();
     auto table = [&] {
-        return library.Source().QueryText(
-            "SELECT group_concat(ID||'='||Name, '|') FROM (SELECT "
-            "ID, Name FROM VPD ORDER BY ID)");
+        return library.Source().QueryJoined("SELECT ID||'='||Name FROM VPD ORDER BY ID", "|");
     };
     CVersiluxDoc doc;
     doc.RenameVPD(4, "Band");

@@ -1,6 +1,7 @@
-// The record-set layer against the real SQLite ODBC driver.
+// The record-set layer against the real ODBC drivers of each store.
 #include <gtest/gtest.h>
 
+#include "db/LibrarySetup.h"
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
 #include "odbc/Recordset.h"
@@ -65,8 +66,14 @@ class CCopySet : public CRecordset {
     }
 };
 
+// Seq is the order rows were added in; the set does not bind it, so the
+// table still has no key the set knows of.
+const char* kCopiesTable =
+    "CREATE TABLE copies (Seq INTEGER PRIMARY KEY AUTOINCREMENT, ID INTEGER NOT NULL DEFAULT 0, "
+    "Name TEXT)";
+
 wxString Rows(CCopySet& set) {
-    set.m_strSort = "rowid";
+    set.m_strSort = "Seq";
     set.Requery();
     wxString rows;
     while (!set.IsEOF()) {
@@ -79,12 +86,14 @@ wxString Rows(CCopySet& set) {
 class RecordsetTest : public testing::Test {
   protected:
     void SetUp() override {
-        m_source.Exec(
+        m_db.OpenEx("ODBC;DSN=Versilux");
+        Create(
             "CREATE TABLE songs (Title TEXT NOT NULL DEFAULT 'untitled', Words TEXT, "
             "ID INTEGER PRIMARY KEY AUTOINCREMENT, Number INTEGER NOT NULL DEFAULT 7, "
             "Flag INTEGER NOT NULL DEFAULT 0, Level INTEGER NOT NULL DEFAULT 0)");
-        m_db.OpenEx("ODBC;DSN=Versilux");
     }
+    // A table written as for SQLite, made the way this store makes it.
+    void Create(const wxString& sql) { m_source.Exec(SchemaForStore(sql, m_db.GetDBMSName())); }
     void Add(const wxString& title, int number) {
         CSongSet set(&m_db);
         set.Open();
@@ -138,7 +147,7 @@ TEST_F(RecordsetTest, UnsetColumnsTakeTheStoresDefaults) {
 }
 
 TEST_F(RecordsetTest, AssignedZeroFalseAndEmptyOverrideNonZeroDefaults) {
-    m_source.Exec(
+    Create(
         "CREATE TABLE prefs (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT DEFAULT 'none', "
         "Count INTEGER NOT NULL DEFAULT ((5)), [On] INTEGER DEFAULT 1, "
         "Quote TEXT DEFAULT 'it''s', Stamp TEXT DEFAULT CURRENT_TIMESTAMP)");
@@ -178,7 +187,7 @@ TEST_F(RecordsetTest, AssignedZeroFalseAndEmptyOverrideNonZeroDefaults) {
 }
 
 TEST_F(RecordsetTest, WithoutAKeyTheIdIsWrittenAndRowsAreFoundByTheirValues) {
-    m_source.Exec("CREATE TABLE copies (ID INTEGER NOT NULL DEFAULT 0, Name TEXT)");
+    Create(kCopiesTable);
     CCopySet set(&m_db);
     set.Open();
     for (const char* name : {"a", "b", "c"}) {
@@ -210,6 +219,10 @@ TEST_F(RecordsetTest, WithoutAKeyTheIdIsWrittenAndRowsAreFoundByTheirValues) {
 }
 
 TEST_F(RecordsetTest, TextThatIsNotUtf8ReadsBackAsWindows1252AndKeepsItsRow) {
+    if (TempDataSource::OnPostgreSQL()) {
+        GTEST_SKIP()
+            << "a UTF-8 server refuses text that is not UTF-8, so no such rows exist there";
+    }
     // 0xAC is the inline-chord sign; 0x81 and 0x9D have no Windows-1252 character.
     m_source.Exec(
         "INSERT INTO songs (Title, Words) VALUES (CAST(X'AC44AC' AS TEXT), "
@@ -221,8 +234,8 @@ TEST_F(RecordsetTest, TextThatIsNotUtf8ReadsBackAsWindows1252AndKeepsItsRow) {
                                               "D\xC2\xAC"));
     EXPECT_EQ(set.m_Words, wxString::FromUTF8("A\xC2\x81\xC2\x9D\xE2\x82\xAC"));
 
-    m_source.Exec("CREATE TABLE copies (ID INTEGER NOT NULL DEFAULT 0, Name TEXT)");
-    m_source.Exec("INSERT INTO copies VALUES (1, CAST(X'AC81' AS TEXT)), (2, 'plain')");
+    Create(kCopiesTable);
+    m_source.Exec("INSERT INTO copies (ID, Name) VALUES (1, CAST(X'AC81' AS TEXT)), (2, 'plain')");
     CCopySet copies(&m_db);
     copies.Open();
     EXPECT_EQ(copies.m_Name, wxString::FromUTF8("\xC2\xAC\xC2\x81"));
@@ -350,7 +363,8 @@ TEST_F(RecordsetTest, DriverErrorsCarryStateAndMessage) {
         FAIL() << "no exception";
     } catch (const CDBException& e) {
         EXPECT_FALSE(e.m_strState.empty());
-        EXPECT_TRUE(e.m_strError.Contains("NoSuchColumn")) << e.m_strError;
+        // A server names the column as it folded it.
+        EXPECT_TRUE(e.m_strError.Lower().Contains("nosuchcolumn")) << e.m_strError;
         EXPECT_TRUE(e.GetErrorMessage().Contains("State:")) << e.GetErrorMessage();
     }
     EXPECT_FALSE(set.IsOpen());
@@ -367,7 +381,8 @@ TEST_F(RecordsetTest, RolledBackWritesLeaveTheOldData) {
         m_db.ExecuteSQL("DELETE FROM songs");
         Add("lost", 2);
     }  // no commit
-    EXPECT_EQ(m_source.QueryText("SELECT group_concat(Title) FROM songs"), "kept");
+    EXPECT_EQ(m_source.QueryNumber("SELECT COUNT(*) FROM songs"), 1);
+    EXPECT_EQ(m_source.QueryText("SELECT Title FROM songs"), "kept");
     {
         CTransaction transaction(m_db);
         m_db.ExecuteSQL("UPDATE songs SET Title='changed'");
@@ -387,7 +402,7 @@ namespace {
 
 // The store's name decides which settings a connection gets.
 TEST_F(RecordsetTest, TheConnectionNamesItsStore) {
-    EXPECT_EQ(m_db.GetDBMSName(), "SQLite");
+    EXPECT_EQ(m_db.GetDBMSName(), TempDataSource::OnPostgreSQL() ? "PostgreSQL" : "SQLite");
     CDatabase closed;
     EXPECT_EQ(closed.GetDBMSName(), "");
 }

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "db/LibrarySetup.h"
 #include "db/SqlText.h"
+#include "odbc/Database.h"
 
 SmallLibrary::SmallLibrary(int vpdDefault) {
     Exec(
@@ -15,6 +17,13 @@ SmallLibrary::SmallLibrary(int vpdDefault) {
         "Version, Flag1, Flag2, Flag3, Flag4, Kensington, TabletMode) VALUES (900, 720, 1, 2, 3, "
         "%d, 4, 3, 3, 2, 'v-keep', 'F1', 'F2', 'F3', 'F4', 1, 0)",
         vpdDefault));
+    FollowGivenIds();
+}
+
+void SmallLibrary::FollowGivenIds() {
+    CDatabase db;
+    db.OpenEx("ODBC;DSN=Versilux");
+    ::FollowGivenIds(db);
 }
 
 long SmallLibrary::AddItem(const wxString& title, int type, const wxString& field1, int transpose,
@@ -59,8 +68,44 @@ long SmallLibrary::AddSchedule(const wxString& name, const std::vector<long>& it
 }
 
 void SmallLibrary::CountWrites(const wxString& table) {
-    Exec("CREATE TABLE writes (n INTEGER)");
-    Exec("INSERT INTO writes VALUES (0)");
-    Exec("CREATE TRIGGER count_writes AFTER UPDATE ON " + table +
-         " BEGIN UPDATE writes SET n = n + 1; END");
+    CountUpdates("writes", table);
+}
+
+// Triggers are where the stores differ most; tests reach them only through here.
+void SmallLibrary::CountUpdates(const wxString& strCounter, const wxString& strTable,
+                                const wxString& strColumns) {
+    Exec("CREATE TABLE " + strCounter + " (n INTEGER)");
+    Exec("INSERT INTO " + strCounter + " VALUES (0)");
+    const wxString name = "count_" + strCounter;
+    const wxString event = strColumns.empty() ? "UPDATE" : "UPDATE OF " + strColumns;
+    if (TempDataSource::OnPostgreSQL()) {
+        Exec("CREATE FUNCTION " + name + "() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN UPDATE " +
+             strCounter + " SET n = n + 1; RETURN NULL; END $$");
+        Exec("CREATE TRIGGER " + name + " AFTER " + event + " ON " + strTable +
+             " FOR EACH ROW EXECUTE FUNCTION " + name + "()");
+        return;
+    }
+    Exec("CREATE TRIGGER " + name + " AFTER " + event + " ON " + strTable + " BEGIN UPDATE " +
+         strCounter + " SET n = n + 1; END");
+}
+
+void SmallLibrary::Refuse(const wxString& strOperation, const wxString& strTable,
+                          const wxString& strCondition) {
+    if (TempDataSource::OnPostgreSQL()) {
+        Exec(
+            "CREATE OR REPLACE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS "
+            "$$ BEGIN RAISE EXCEPTION 'refused'; END $$");
+        Exec("CREATE TRIGGER refuse BEFORE " + strOperation + " ON " + strTable + " FOR EACH ROW " +
+             (strCondition.empty() ? "" : "WHEN (" + strCondition + ") ") +
+             "EXECUTE FUNCTION refuse()");
+        return;
+    }
+    Exec("CREATE TRIGGER refuse BEFORE " + strOperation + " ON " + strTable +
+         (strCondition.empty() ? "" : " WHEN " + strCondition) +
+         " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+}
+
+void SmallLibrary::StopRefusing(const wxString& strTable) {
+    Exec(TempDataSource::OnPostgreSQL() ? "DROP TRIGGER refuse ON " + strTable
+                                        : wxString("DROP TRIGGER refuse"));
 }

@@ -25,9 +25,21 @@ class SmallLibrary {
     // Adds a schedule in the VPD with its rows in this order.
     long AddScheduleIn(int vpd, const wxString& name, const std::vector<long>& items);
     void Exec(const wxString& sql) { m_source.Exec(sql); }
+    // After rows were inserted with their IDs given: the next assigned IDs follow them.
+    void FollowGivenIds();
     // From now on every update of the table's rows is counted, so a test
     // sees "nothing written": Writes() says how many there were.
     void CountWrites(const wxString& table);
+    // Counts in the table strCounter (column n) each update of a row of
+    // strTable, or only of those that name one of strColumns.
+    void CountUpdates(const wxString& strCounter, const wxString& strTable,
+                      const wxString& strColumns = "");
+    // Makes the store refuse each strOperation ("INSERT", "UPDATE") on
+    // strTable, or only of rows for which strCondition on NEW holds, until
+    // StopRefusing: how a test makes a write fail part way.
+    void Refuse(const wxString& strOperation, const wxString& strTable,
+                const wxString& strCondition = "");
+    void StopRefusing(const wxString& strTable);
     long Writes() { return m_source.QueryNumber("SELECT n FROM writes"); }
 
   private:

@@ -56,8 +56,9 @@ std::vector<std::pair<wxString, wxString>> ServerKeys() {
     wxString connect;
     if (!wxGetEnv("VERSILUX_TEST_PG", &connect) || connect.empty()) {
         throw std::runtime_error(
-            "VERSILUX_TEST_STORE=postgresql needs a server: run the tests "
-            "through scripts/test, which starts one");
+            "VERSILUX_TEST_STORE=postgresql needs a PostgreSQL server named by "
+            "VERSILUX_TEST_PG: run the tests through scripts/test or "
+            "scripts/with-postgresql, which start one");
     }
     std::vector<std::pair<wxString, wxString>> keys;
     for (const wxString& part : wxSplit(connect, ';', '\0')) {
@@ -93,9 +94,7 @@ TempDataSource::TempDataSource(Content content) : m_pSavedEnv(std::make_unique<S
     m_pSavedEnv->home = Save("HOME");
     m_pSavedEnv->odbcIni = Save("ODBCINI");
     m_pSavedEnv->xdg = Save("XDG_DATA_HOME");
-    wxSetEnv("HOME", m_strDir);
-    wxSetEnv("XDG_DATA_HOME", m_strDir + "/share");
-    wxSetEnv("ODBCINI", m_strDir + "/odbc.ini");
+    MakeCurrent();
     wxFFile(m_strDir + "/odbc.ini", "w").Close();
     if (content == Content::NoDataSource) {
         m_strDatabaseFile = m_strDir + "/versilux-test.db";
@@ -142,6 +141,12 @@ TempDataSource::TempDataSource(Content content) : m_pSavedEnv(std::make_unique<S
     RegisterSqliteDataSource("Versilux", FindSqliteDriver(), m_strDatabaseFile);
 }
 
+void TempDataSource::MakeCurrent() {
+    wxSetEnv("HOME", m_strDir);
+    wxSetEnv("XDG_DATA_HOME", m_strDir + "/share");
+    wxSetEnv("ODBCINI", m_strDir + "/odbc.ini");
+}
+
 TempDataSource::~TempDataSource() {
     if (!m_strServerDatabase.empty()) {
         try {
@@ -176,4 +181,19 @@ long TempDataSource::QueryNumber(const wxString& strSQL) {
     long n = 0;
     QueryText(strSQL).ToLong(&n);
     return n;
+}
+
+wxString TempDataSource::QueryJoined(const wxString& strSQL, const wxString& strSeparator) {
+    CDatabase db;
+    db.OpenEx("ODBC;DSN=Versilux");
+    FirstColumnSet set(&db, strSQL);
+    set.Open();
+    wxString joined;
+    for (bool first = true; !set.IsEOF(); set.MoveNext(), first = false) {
+        if (!first) {
+            joined << strSeparator;
+        }
+        joined << set.m_strValue;
+    }
+    return joined;
 }

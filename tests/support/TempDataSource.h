@@ -34,11 +34,19 @@ class TempDataSource {
     // True when the fixtures of this run are on PostgreSQL.
     static bool OnPostgreSQL();
 
+    // Points the process at this data source again, for a program that keeps
+    // more than one alive (a benchmark comparing stores): the newest one
+    // otherwise wins.
+    void MakeCurrent();
+
     // Runs statements on a connection of its own (test set-up and checks).
     void Exec(const wxString& strSQL);
     // The first column of the first row as text; empty when there is no row.
     wxString QueryText(const wxString& strSQL);
     long QueryNumber(const wxString& strSQL);
+    // The first column of every row, in the order the query gives, joined by
+    // strSeparator (what SQLite's group_concat gives, on any store).
+    wxString QueryJoined(const wxString& strSQL, const wxString& strSeparator = ",");
 
   private:
     wxString m_strDir;

@@ -66,7 +66,8 @@ class MainListingTest : public testing::Test {
         Doc().m_strSearchPhrase = phrase;
         Doc().m_bShowSearch = true;
         Doc().m_bSearchThisVPD = true;
-        Doc().m_pItemsSet->m_strFilter = "Field1 LIKE '%" + phrase + "%'";
+        Doc().m_pItemsSet->m_strFilter =
+            ContainsPhraseCondition("Field1", phrase, Doc().m_database.GetDBMSName());
         Doc().m_pItemsSet->m_strSort = "ID";
         Doc().m_pItemsSet->Open();
     }
