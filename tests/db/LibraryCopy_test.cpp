@@ -134,12 +134,15 @@ TEST_P(LibraryCopyTest, EveryRowArrivesWithItsIdsAndTextIntact) {
     m_source.Exec("DELETE FROM items WHERE ID IN (2, 5)");
     m_source.Exec("DELETE FROM [schedule items] WHERE [Item ID] IN (2, 5)");
     const wxString longWord(wxUniChar('x'), 32000);
-    m_source.Exec(
-        "INSERT INTO items (ID, Title, Field1, VPD) VALUES (900, 'Ünïcode – “€” ¬G¬ 主', '" +
-        longWord + "', 1)");
-    m_source.Exec(
-        "INSERT INTO items (ID, Title, Field1, VPD) VALUES (901, CAST(X'436166E9' AS "
-        "TEXT), CAST(X'AC4741AC' AS TEXT), 1)");
+    m_source.Exec(wxString::FromUTF8("INSERT INTO items (ID, Title, Field1, VPD) VALUES (900, "
+                                     "'Ünïcode – “€” ¬G¬ 主', '") +
+                  longWord + "', 1)");
+    const bool bEightBit = !TempDataSource::OnPostgreSQL();  // SQLite keeps any bytes
+    if (bEightBit) {
+        m_source.Exec(
+            "INSERT INTO items (ID, Title, Field1, VPD) VALUES (901, CAST(X'436166E9' "
+            "AS TEXT), CAST(X'AC4741AC' AS TEXT), 1)");
+    }
     m_source.Exec(
         "INSERT INTO [schedule items] (Schedule_ID, [Item ID], Item_Order, Transpose) "
         "VALUES (1, 900, 99, 999)");
@@ -156,20 +159,23 @@ TEST_P(LibraryCopyTest, EveryRowArrivesWithItsIdsAndTextIntact) {
               wxString::FromUTF8("Ünïcode – “€” ¬G¬ 主"));
     EXPECT_EQ(Text(m_targetDb, "SELECT Field1 FROM items WHERE ID=900"), longWord);
     // Re-written as UTF-8: read back byte for byte as such.
-    EXPECT_EQ(Text(m_targetDb, "SELECT Title FROM items WHERE ID=901"), wxString::FromUTF8("Café"));
-    EXPECT_EQ(Text(m_targetDb, "SELECT Field1 FROM items WHERE ID=901"),
-              wxString::FromUTF8("¬GA¬"));
-    EXPECT_EQ(CountRows(m_targetDb, "items WHERE Title LIKE 'Caf%' AND " +
-                                        wxString(IsSQLite(m_targetDb.GetDBMSName())
-                                                     ? "length(CAST(Title AS BLOB))"
-                                                     : "octet_length(Title)") +
-                                        "=5"),
-              1);
+    if (bEightBit) {
+        EXPECT_EQ(Text(m_targetDb, "SELECT Title FROM items WHERE ID=901"),
+                  wxString::FromUTF8("Café"));
+        EXPECT_EQ(Text(m_targetDb, "SELECT Field1 FROM items WHERE ID=901"),
+                  wxString::FromUTF8("¬GA¬"));
+        EXPECT_EQ(CountRows(m_targetDb, "items WHERE Title LIKE 'Caf%' AND " +
+                                            wxString(IsSQLite(m_targetDb.GetDBMSName())
+                                                         ? "length(CAST(Title AS BLOB))"
+                                                         : "octet_length(Title)") +
+                                            "=5"),
+                  1);
+    }
 
     // New rows get IDs beyond the copied ones.
     m_targetDb.ExecuteSQL("INSERT INTO items (Title) VALUES ('new')");
     m_targetDb.ExecuteSQL("INSERT INTO Schedules (Name) VALUES ('new')");
-    EXPECT_GT(CountRows(m_targetDb, "items WHERE Title='new' AND ID > 901"), 0);
+    EXPECT_GT(CountRows(m_targetDb, "items WHERE Title='new' AND ID > 900"), 0);
     EXPECT_EQ(CountRows(m_targetDb, "Schedules WHERE Name='new'"), 1);
 }
 
@@ -214,6 +220,9 @@ TEST_P(LibraryCopyTest, APartLibraryIsRefusedUntouched) {
 TEST_P(LibraryCopyTest, AFailureHalfWayLeavesNothingBehind) {
     // The last table holds a number no column of the library takes, so
     // every other table has been written when the copy fails.
+    if (TempDataSource::OnPostgreSQL()) {
+        GTEST_SKIP() << "only an SQLite source holds such a number";
+    }
     m_source.Exec("INSERT INTO tempsearch (ID, VPD, Field1, Title) VALUES (5000000000, 1, '', '')");
     EXPECT_THROW(Copy(), CDBException);
     EXPECT_EQ(GetLibraryState(m_targetDb), ELibraryState::None);
