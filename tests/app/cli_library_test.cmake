@@ -108,3 +108,10 @@ run(1 --copy-library Bare Versilux)
 if(NOT last_err MATCHES "not a Versilux library")
   message(FATAL_ERROR "bare source: ${last_err}")
 endif()
+
+# A drawing command that starts itself again under a virtual display keeps
+# the data source it was given.
+run(1 --data-source Nowhere --print-item 11 --pdf ${WORK}/x.pdf)
+if(NOT last_err MATCHES "\"Nowhere\"" OR EXISTS ${WORK}/x.pdf)
+  message(FATAL_ERROR "the data source was lost: ${last_err}")
+endif()
