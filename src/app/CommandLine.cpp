@@ -30,16 +30,15 @@
 namespace {
 
 const char* kProgramUsage =
-    "usage: versilux [--data-source DSN] [FILE]\n"
-    "  Starts the program with its windows (needs a display). With --data-source\n"
-    "  it works on the library in the ODBC data source DSN instead of Versilux;\n"
-    "  every command below takes the option too, first or last.\n"
+    "usage: versilux [FILE]\n"
+    "  Starts the program with its windows (needs a display).\n"
     "usage: versilux --help\n"
     "  Shows this text.\n";
 
 const char* kDataSourceUsage =
-    "usage: versilux --data-source DSN COMMAND...   or   versilux COMMAND... --data-source DSN\n"
-    "  Runs the program or the command on the ODBC data source DSN.\n";
+    "usage: versilux --data-source DSN [FILE | COMMAND...]\n"
+    "  Starts the program, or runs any command below, on the library in the ODBC\n"
+    "  data source DSN instead of Versilux. The option may also come last.\n";
 
 const char* kCreateLibraryUsage =
     "usage: versilux --create-library DSN [--demo]\n"
