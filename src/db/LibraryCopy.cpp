@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr size_t kBatchRows = 100;
+
 const CColumnInfo* FindColumn(const std::vector<CColumnInfo>& columns, const wxString& strName) {
     for (const CColumnInfo& column : columns) {
         if (column.strName.CmpNoCase(strName) == 0) {
@@ -62,6 +64,8 @@ void CopyTable(CDatabase& source, CDatabase& target, const wxString& strTable,
             "SELECT " + columns + " FROM " + strTable + (plan.bHasID ? " ORDER BY [ID]" : ""),
             plan.kinds);
         CPreparedInsert insert(target, strTable, plan.targetNames, plan.kinds);
+        // Rows go in batches: one trip to a server for many rows.
+        std::vector<std::vector<FieldValue>> batch;
         std::vector<FieldValue> values;
         while (reader.Next(values)) {
             // The program reads a missing value as 0 or empty, and the
@@ -69,11 +73,16 @@ void CopyTable(CDatabase& source, CDatabase& target, const wxString& strTable,
             for (FieldValue& value : values) {
                 value.bNull = false;
             }
-            insert.Insert(values);
+            batch.push_back(std::move(values));
+            if (batch.size() == kBatchRows) {
+                insert.InsertRows(batch);
+                batch.clear();
+            }
             if (++nRows % kCopyProgressStep == 0 && progress) {
                 progress(strTable, nRows, false);
             }
         }
+        insert.InsertRows(batch);
     }
     if (progress) {
         progress(strTable, nRows, true);

@@ -2,6 +2,7 @@
 
 #include "odbc/OdbcCall.h"  // first: it selects the narrow entry points
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -67,41 +68,91 @@ CPreparedInsert::CPreparedInsert(CDatabase& db, const wxString& strTable,
 CPreparedInsert::~CPreparedInsert() = default;
 
 void CPreparedInsert::Insert(const std::vector<FieldValue>& values) {
-    if (values.size() != m_kinds.size()) {
-        throw CDBException("07002", 0, "the row does not have one value per column",
-                           "executing: " + m_strSQL);
+    InsertRows({values});
+}
+
+void CPreparedInsert::InsertRows(const std::vector<std::vector<FieldValue>>& rows) {
+    if (rows.empty()) {
+        return;
+    }
+    const size_t nRows = rows.size();
+    const wxString context = "executing: " + m_strSQL;
+    for (const std::vector<FieldValue>& row : rows) {
+        if (row.size() != m_kinds.size()) {
+            throw CDBException("07002", 0, "the row does not have one value per column", context);
+        }
     }
     SQLHSTMT stmt = m_pStmt->stmt.Get();
-    // Bound afresh for every row: a text's length is part of its binding.
-    std::vector<std::string> texts(values.size());
-    std::vector<SQLINTEGER> numbers(values.size(), 0);
-    std::vector<SQLLEN> indicators(values.size(), 0);
-    for (size_t i = 0; i < values.size(); ++i) {
-        const auto n = static_cast<SQLUSMALLINT>(i + 1);
+    // Bound afresh for every call, a column's values side by side: a text
+    // column's slots are as wide as its longest value in these rows.
+    std::vector<std::vector<char>> texts(m_kinds.size());
+    std::vector<std::vector<SQLINTEGER>> numbers(m_kinds.size());
+    std::vector<std::vector<SQLLEN>> indicators(m_kinds.size(), std::vector<SQLLEN>(nRows, 0));
+    for (size_t c = 0; c < m_kinds.size(); ++c) {
+        const auto n = static_cast<SQLUSMALLINT>(c + 1);
         SQLRETURN rc;
-        if (m_kinds[i] == FieldKind::Text) {
-            texts[i] = odbc::ToDriver(values[i].strValue);
-            indicators[i] = values[i].bNull ? SQL_NULL_DATA : static_cast<SQLLEN>(texts[i].size());
-            const SQLULEN size = texts[i].empty() ? 1 : texts[i].size();
+        if (m_kinds[c] == FieldKind::Text) {
+            std::vector<std::string> values(nRows);
+            size_t nWidth = 1;
+            for (size_t r = 0; r < nRows; ++r) {
+                values[r] = odbc::ToDriver(rows[r][c].strValue);
+                nWidth = std::max(nWidth, values[r].size() + 1);
+            }
+            texts[c].assign(nWidth * nRows, '\0');
+            for (size_t r = 0; r < nRows; ++r) {
+                std::copy(values[r].begin(), values[r].end(),
+                          texts[c].begin() + static_cast<std::ptrdiff_t>(r * nWidth));
+                indicators[c][r] =
+                    rows[r][c].bNull ? SQL_NULL_DATA : static_cast<SQLLEN>(values[r].size());
+            }
+            const SQLULEN size = nWidth > 1 ? nWidth - 1 : 1;
             rc = SQLBindParameter(
                 stmt, n, SQL_PARAM_INPUT, SQL_C_CHAR, size > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR,
-                size, 0, texts[i].data(), static_cast<SQLLEN>(texts[i].size()), &indicators[i]);
+                size, 0, texts[c].data(), static_cast<SQLLEN>(nWidth), indicators[c].data());
         } else {
-            // A number the column cannot hold is refused, never cut short.
-            if (!values[i].bNull && (values[i].nValue < std::numeric_limits<std::int32_t>::min() ||
-                                     values[i].nValue > std::numeric_limits<std::int32_t>::max())) {
-                throw CDBException(
-                    "22003", 0,
-                    wxString::Format("the number %lld is out of range", values[i].nValue),
-                    "executing: " + m_strSQL);
+            numbers[c].assign(nRows, 0);
+            for (size_t r = 0; r < nRows; ++r) {
+                const FieldValue& value = rows[r][c];
+                // A number the column cannot hold is refused, never cut short.
+                if (!value.bNull && (value.nValue < std::numeric_limits<std::int32_t>::min() ||
+                                     value.nValue > std::numeric_limits<std::int32_t>::max())) {
+                    throw CDBException(
+                        "22003", 0,
+                        wxString::Format("the number %lld is out of range", value.nValue), context);
+                }
+                numbers[c][r] = static_cast<SQLINTEGER>(value.nValue);
+                indicators[c][r] = value.bNull ? SQL_NULL_DATA : 0;
             }
-            numbers[i] = static_cast<SQLINTEGER>(values[i].nValue);
-            indicators[i] = values[i].bNull ? SQL_NULL_DATA : 0;
             rc = SQLBindParameter(stmt, n, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0,
-                                  &numbers[i], 0, &indicators[i]);
+                                  numbers[c].data(), 0, indicators[c].data());
         }
         odbc::Check(rc, SQL_HANDLE_STMT, stmt, "binding a value for: " + m_strSQL);
     }
-    odbc::Check(SQLExecute(stmt), SQL_HANDLE_STMT, stmt, "executing: " + m_strSQL);
-    SQLFreeStmt(stmt, SQL_RESET_PARAMS);  // the buffers go out of scope
+    std::vector<SQLUSMALLINT> status(nRows, SQL_PARAM_UNUSED);
+    SQLULEN nProcessed = 0;
+    const auto set = [&](SQLINTEGER attribute, SQLPOINTER value) {
+        odbc::Check(SQLSetStmtAttr(stmt, attribute, value, 0), SQL_HANDLE_STMT, stmt, context);
+    };
+    set(SQL_ATTR_PARAM_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_PARAM_BIND_BY_COLUMN));
+    set(SQL_ATTR_PARAMSET_SIZE, reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(nRows)));
+    set(SQL_ATTR_PARAM_STATUS_PTR, status.data());
+    set(SQL_ATTR_PARAMS_PROCESSED_PTR, &nProcessed);
+    const SQLRETURN rc = SQLExecute(stmt);
+    odbc::Check(rc, SQL_HANDLE_STMT, stmt, context);
+    // The buffers go out of scope: nothing may point at them afterwards.
+    SQLFreeStmt(stmt, SQL_RESET_PARAMS);
+    SQLSetStmtAttr(stmt, SQL_ATTR_PARAM_STATUS_PTR, nullptr, 0);
+    SQLSetStmtAttr(stmt, SQL_ATTR_PARAMS_PROCESSED_PTR, nullptr, 0);
+    // A driver may tell of a refused row only in its status. Some (SQLite's)
+    // leave the status alone and count the rows processed.
+    bool bAllWritten = rc != SQL_NO_DATA && nProcessed == nRows;
+    for (size_t r = 0; r < nRows && bAllWritten; ++r) {
+        bAllWritten = status[r] != SQL_PARAM_ERROR;
+    }
+    if (!bAllWritten) {
+        throw CDBException(
+            "HY000", 0,
+            wxString::Format("not all of %lu rows were written", static_cast<unsigned long>(nRows)),
+            context);
+    }
 }

@@ -43,6 +43,9 @@ class CPreparedInsert {
     // Inserts one row: values in the order of the columns. Text goes to the
     // store as UTF-8 whatever it was read as.
     void Insert(const std::vector<FieldValue>& values);
+    // Inserts the rows with one execution (one trip to a server); throws
+    // when the store refused any of them.
+    void InsertRows(const std::vector<std::vector<FieldValue>>& rows);
 
   private:
     struct Statement;

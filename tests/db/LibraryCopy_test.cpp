@@ -239,6 +239,32 @@ TEST_P(LibraryCopyTest, AFailureHalfWayLeavesNothingBehind) {
     EXPECT_EQ(CountRows(m_targetDb, "items"), 0);
 }
 
+TEST_P(LibraryCopyTest, ARefusedRowInABatchIsNeverPassedOver) {
+    m_targetDb.ExecuteSQL("CREATE TABLE t (ID INTEGER PRIMARY KEY, Name TEXT)");
+    auto row = [](long long id, const char* name) {
+        FieldValue number;
+        number.bNull = false;
+        number.nValue = id;
+        FieldValue text;
+        text.bNull = false;
+        text.strValue = name;
+        return std::vector<FieldValue>{number, text};
+    };
+    CPreparedInsert insert(m_targetDb, "t", {"ID", "Name"}, {FieldKind::Long, FieldKind::Text});
+    {
+        CTransaction transaction(m_targetDb);
+        insert.InsertRows({row(1, "a"), row(2, "bb"), row(3, "")});
+        transaction.Commit();
+    }
+    EXPECT_EQ(Rows(m_targetDb, "t").size(), 3u);
+    EXPECT_EQ(Text(m_targetDb, "SELECT Name FROM t WHERE ID=2"), "bb");
+    {
+        CTransaction transaction(m_targetDb);
+        EXPECT_THROW(insert.InsertRows({row(4, "d"), row(2, "again"), row(5, "e")}), CDBException);
+    }
+    EXPECT_EQ(Rows(m_targetDb, "t").size(), 3u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, LibraryCopyTest, ::testing::Values("sqlite", "postgresql"),
                          [](const auto& info) { return std::string(info.param); });
 
