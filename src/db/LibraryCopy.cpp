@@ -1,5 +1,6 @@
 #include "db/LibraryCopy.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "db/LibrarySetup.h"
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr size_t kBatchRows = 100;
+constexpr size_t kBatchChars = 4 * 1024 * 1024;
 
 const CColumnInfo* FindColumn(const std::vector<CColumnInfo>& columns, const wxString& strName) {
     for (const CColumnInfo& column : columns) {
@@ -65,18 +67,23 @@ void CopyTable(CDatabase& source, CDatabase& target, const wxString& strTable,
             plan.kinds);
         CPreparedInsert insert(target, strTable, plan.targetNames, plan.kinds);
         // Rows go in batches: one trip to a server for many rows.
+        // A batch's text slots are as wide as its longest text, so a few
+        // very long texts make a batch go early.
         std::vector<std::vector<FieldValue>> batch;
+        size_t nLongest = 0;
         std::vector<FieldValue> values;
         while (reader.Next(values)) {
             // The program reads a missing value as 0 or empty, and the
             // library's columns take no NULL: written as it is read.
             for (FieldValue& value : values) {
                 value.bNull = false;
+                nLongest = std::max(nLongest, value.strValue.length());
             }
             batch.push_back(std::move(values));
-            if (batch.size() == kBatchRows) {
+            if (batch.size() == kBatchRows || batch.size() * nLongest > kBatchChars) {
                 insert.InsertRows(batch);
                 batch.clear();
+                nLongest = 0;
             }
             if (++nRows % kCopyProgressStep == 0 && progress) {
                 progress(strTable, nRows, false);
