@@ -2,6 +2,7 @@
 
 #include "odbc/OdbcCall.h"  // first: it selects the narrow entry points
 
+#include "odbc/DBException.h"
 #include "odbc/Database.h"
 
 wxString UnbracketedName(const wxString& strName) {
@@ -11,7 +12,9 @@ wxString UnbracketedName(const wxString& strName) {
     return strName;
 }
 
-std::vector<wxString> ListTables(CDatabase& db) {
+namespace {
+
+std::vector<wxString> ReadTables(CDatabase& db) {
     odbc::StmtHandle stmt;
     stmt.Allocate(db.GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
     std::string type = "TABLE";
@@ -31,30 +34,9 @@ std::vector<wxString> ListTables(CDatabase& db) {
     return tables;
 }
 
-bool HasTable(CDatabase& db, const wxString& strTable) {
-    const wxString name = UnbracketedName(strTable);
-    for (const wxString& table : ListTables(db)) {
-        if (table.CmpNoCase(name) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::vector<CColumnInfo> ListColumns(CDatabase& db, const wxString& strTable) {
-    // Asked by the name as the store spells it: catalogs differ in whether
-    // case counts.
-    const wxString wanted = UnbracketedName(strTable);
-    wxString table;
-    for (const wxString& name : ListTables(db)) {
-        if (name.CmpNoCase(wanted) == 0) {
-            table = name;
-            break;
-        }
-    }
-    if (table.empty()) {
-        return {};
-    }
+// The columns of the table as the catalog spells its name.
+std::vector<CColumnInfo> ReadColumns(CDatabase& db, const wxString& table,
+                                     const wxString& strTable) {
     odbc::StmtHandle stmt;
     stmt.Allocate(db.GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
     std::string pattern = odbc::ToDriver(table);
@@ -92,4 +74,36 @@ std::vector<CColumnInfo> ListColumns(CDatabase& db, const wxString& strTable) {
         columns.push_back(column);
     }
     return columns;
+}
+
+}  // namespace
+
+std::vector<wxString> ListTables(CDatabase& db) {
+    db.EnsureConnected();
+    try {
+        return ReadTables(db);
+    } catch (const CDBException& e) {
+        throw db.Diagnose(e);
+    }
+}
+
+std::vector<CColumnInfo> ListColumns(CDatabase& db, const wxString& strTable) {
+    // Asked by the name as the store spells it: catalogs differ in whether
+    // case counts.
+    const wxString wanted = UnbracketedName(strTable);
+    wxString table;
+    for (const wxString& name : ListTables(db)) {
+        if (name.CmpNoCase(wanted) == 0) {
+            table = name;
+            break;
+        }
+    }
+    if (table.empty()) {
+        return {};
+    }
+    try {
+        return ReadColumns(db, table, strTable);
+    } catch (const CDBException& e) {
+        throw db.Diagnose(e);
+    }
 }

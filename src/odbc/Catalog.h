@@ -18,10 +18,6 @@ struct CColumnInfo {
 // The names of the store's own tables, as it spells them.
 std::vector<wxString> ListTables(CDatabase& db);
 
-// True when one of the store's tables has this name; case does not count,
-// and brackets around the name are ignored.
-bool HasTable(CDatabase& db, const wxString& strTable);
-
 // The columns of a table in their order; empty when there is no such table.
 std::vector<CColumnInfo> ListColumns(CDatabase& db, const wxString& strTable);
 

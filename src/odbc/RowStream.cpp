@@ -15,29 +15,42 @@ struct CRowReader::Statement {
 };
 
 CRowReader::CRowReader(CDatabase& db, const wxString& strSQL, std::vector<FieldKind> kinds)
-    : m_pStmt(std::make_unique<Statement>()), m_strSQL(strSQL), m_kinds(std::move(kinds)) {
+    : m_pStmt(std::make_unique<Statement>()),
+      m_db(db),
+      m_strSQL(strSQL),
+      m_kinds(std::move(kinds)) {
+    db.EnsureConnected();
     if (!db.IsOpen()) {
         throw CDBException("08003", 0, "the connection is not open", "executing: " + strSQL);
     }
-    m_pStmt->stmt.Allocate(db.GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
-    std::string text = odbc::ToDriver(db.NativeSQL(strSQL));
-    odbc::Check(SQLExecDirect(m_pStmt->stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
-                              static_cast<SQLINTEGER>(text.size())),
-                SQL_HANDLE_STMT, m_pStmt->stmt.Get(), "executing: " + strSQL);
+    try {
+        m_pStmt->stmt.Allocate(db.GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
+        std::string text = odbc::ToDriver(db.NativeSQL(strSQL));
+        odbc::Check(SQLExecDirect(m_pStmt->stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                                  static_cast<SQLINTEGER>(text.size())),
+                    SQL_HANDLE_STMT, m_pStmt->stmt.Get(), "executing: " + strSQL);
+    } catch (const CDBException& e) {
+        throw db.Diagnose(e);
+    }
 }
 
 CRowReader::~CRowReader() = default;
 
 bool CRowReader::Next(std::vector<FieldValue>& values) {
     SQLHSTMT stmt = m_pStmt->stmt.Get();
-    const SQLRETURN rc = SQLFetch(stmt);
-    if (rc == SQL_NO_DATA) {
-        return false;
-    }
-    odbc::Check(rc, SQL_HANDLE_STMT, stmt, "fetching from: " + m_strSQL);
-    values.resize(m_kinds.size());
-    for (size_t i = 0; i < m_kinds.size(); ++i) {
-        values[i] = odbc::ReadColumn(stmt, static_cast<SQLUSMALLINT>(i + 1), m_kinds[i], m_strSQL);
+    try {
+        const SQLRETURN rc = SQLFetch(stmt);
+        if (rc == SQL_NO_DATA) {
+            return false;
+        }
+        odbc::Check(rc, SQL_HANDLE_STMT, stmt, "fetching from: " + m_strSQL);
+        values.resize(m_kinds.size());
+        for (size_t i = 0; i < m_kinds.size(); ++i) {
+            values[i] =
+                odbc::ReadColumn(stmt, static_cast<SQLUSMALLINT>(i + 1), m_kinds[i], m_strSQL);
+        }
+    } catch (const CDBException& e) {
+        throw m_db.Diagnose(e);
     }
     return true;
 }
@@ -48,21 +61,26 @@ struct CPreparedInsert::Statement {
 
 CPreparedInsert::CPreparedInsert(CDatabase& db, const wxString& strTable,
                                  const std::vector<wxString>& columns, std::vector<FieldKind> kinds)
-    : m_pStmt(std::make_unique<Statement>()), m_kinds(std::move(kinds)) {
+    : m_pStmt(std::make_unique<Statement>()), m_db(db), m_kinds(std::move(kinds)) {
     wxString names, marks;
     for (const wxString& column : columns) {
         names << (names.empty() ? "" : ", ") << column;
         marks << (marks.empty() ? "?" : ", ?");
     }
     m_strSQL = "INSERT INTO " + strTable + " (" + names + ") VALUES (" + marks + ")";
+    db.EnsureConnected();
     if (!db.IsOpen()) {
         throw CDBException("08003", 0, "the connection is not open", "preparing: " + m_strSQL);
     }
-    m_pStmt->stmt.Allocate(db.GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
-    std::string text = odbc::ToDriver(db.NativeSQL(m_strSQL));
-    odbc::Check(SQLPrepare(m_pStmt->stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
-                           static_cast<SQLINTEGER>(text.size())),
-                SQL_HANDLE_STMT, m_pStmt->stmt.Get(), "preparing: " + m_strSQL);
+    try {
+        m_pStmt->stmt.Allocate(db.GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
+        std::string text = odbc::ToDriver(db.NativeSQL(m_strSQL));
+        odbc::Check(SQLPrepare(m_pStmt->stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
+                               static_cast<SQLINTEGER>(text.size())),
+                    SQL_HANDLE_STMT, m_pStmt->stmt.Get(), "preparing: " + m_strSQL);
+    } catch (const CDBException& e) {
+        throw db.Diagnose(e);
+    }
 }
 
 CPreparedInsert::~CPreparedInsert() = default;
@@ -75,6 +93,14 @@ void CPreparedInsert::InsertRows(const std::vector<std::vector<FieldValue>>& row
     if (rows.empty()) {
         return;
     }
+    try {
+        Execute(rows);
+    } catch (const CDBException& e) {
+        throw m_db.Diagnose(e);
+    }
+}
+
+void CPreparedInsert::Execute(const std::vector<std::vector<FieldValue>>& rows) {
     const size_t nRows = rows.size();
     const wxString context = "executing: " + m_strSQL;
     for (const std::vector<FieldValue>& row : rows) {

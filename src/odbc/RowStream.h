@@ -26,6 +26,7 @@ class CRowReader {
   private:
     struct Statement;
     std::unique_ptr<Statement> m_pStmt;
+    CDatabase& m_db;
     wxString m_strSQL;
     std::vector<FieldKind> m_kinds;
 };
@@ -48,8 +49,10 @@ class CPreparedInsert {
     void InsertRows(const std::vector<std::vector<FieldValue>>& rows);
 
   private:
+    void Execute(const std::vector<std::vector<FieldValue>>& rows);
     struct Statement;
     std::unique_ptr<Statement> m_pStmt;
+    CDatabase& m_db;
     wxString m_strSQL;
     std::vector<FieldKind> m_kinds;
 };
