@@ -14,8 +14,16 @@
 
 #include "app/DisplayCheck.h"
 #include "app/Startup.h"
+#include "db/DataFiles.h"
+#include "db/DataSourceName.h"
+#include "db/LibraryCopy.h"
+#include "db/LibrarySetup.h"
 #include "doc/ExchangeText.h"
 #include "doc/VersiluxDoc.h"
+#include "odbc/Catalog.h"
+#include "odbc/DBException.h"
+#include "odbc/DataSourceRegistry.h"
+#include "odbc/Database.h"
 #include "view/ExportScreens.h"
 #include "view/PrintItemPdf.h"
 
@@ -26,6 +34,23 @@ const char* kProgramUsage =
     "  Starts the program with its windows (needs a display).\n"
     "usage: versilux --help\n"
     "  Shows this text.\n";
+
+const char* kDataSourceUsage =
+    "usage: versilux --data-source DSN [FILE | COMMAND...]\n"
+    "  Starts the program, or runs any command below, on the library in the ODBC\n"
+    "  data source DSN instead of Versilux. The option may also come last.\n";
+
+const char* kCreateLibraryUsage =
+    "usage: versilux --create-library DSN [--demo]\n"
+    "  Makes a new library in the ODBC data source DSN (an empty database): the\n"
+    "  tables, the colours, a first VPD and the settings; with --demo also the\n"
+    "  demo songs and schedules. Refuses a database that already has the tables.\n";
+
+const char* kCopyLibraryUsage =
+    "usage: versilux --copy-library FROM_DSN TO_DSN\n"
+    "  Copies the whole library of FROM_DSN to TO_DSN with its IDs, in one\n"
+    "  transaction. TO_DSN may be an empty database or a library without items\n"
+    "  (its rows are replaced); one that holds items is refused.\n";
 
 const char* kUsage =
     "usage: versilux --debug-show-go SCHEDULE_ID [--out FILE]\n"
@@ -72,6 +97,40 @@ bool ParseId(const char* text, int& id) {
     }
     id = static_cast<int>(value);
     return true;
+}
+
+// Connects to a data source the user named; false with the reason printed
+// (rc 1) when it is not registered or cannot be reached.
+bool ConnectTo(CDatabase& db, const wxString& strName) {
+    if (!DataSourceExists(strName)) {
+        Fail("versilux: no ODBC data source named \"" + strName +
+                 "\" is registered (see odbcinst -q -s)",
+             1);
+        return false;
+    }
+    try {
+        db.OpenEx("DSN=" + strName + ";");
+        return true;
+    } catch (const CDBException& e) {
+        Fail("versilux: cannot connect to the data source \"" + strName +
+                 "\": " + e.GetErrorMessage(),
+             1);
+    }
+    return false;
+}
+
+// "16 colours", "1 VPD": a count with its noun, plural when not one.
+wxString Counted(long n, const wxString& strOne, const wxString& strMany) {
+    return wxString::Format("%ld ", n) + (n == 1 ? strOne : strMany);
+}
+
+// What a library holds, for the lines that say what was made or copied.
+wxString DescribeLibrary(CDatabase& db) {
+    return Counted(static_cast<long>(std::size(kLibraryTables)), "table", "tables") + ", " +
+           Counted(CountRows(db, "Colours"), "colour", "colours") + ", " +
+           Counted(CountRows(db, "VPD"), "VPD", "VPDs") + ", " +
+           Counted(CountRows(db, "items"), "item", "items") + ", " +
+           Counted(CountRows(db, "Schedules"), "schedule", "schedules");
 }
 
 // The options from argv[nFirst] on, where "--out FILE" is the only one;
@@ -335,6 +394,103 @@ int RunExportItem(int argc, char** argv) {
     });
 }
 
+int RunCreateLibrary(int argc, char** argv) {
+    if (argc < 3 || wxString(argv[2]).StartsWith("-") || argc > 4 ||
+        (argc == 4 && wxString(argv[3]) != "--demo")) {
+        return Fail(kCreateLibraryUsage, 2);
+    }
+    const wxString name = wxString::FromUTF8(argv[2]);
+    const bool bDemo = argc == 4;
+    wxInitializer init;
+    if (!init.IsOk()) {
+        return Fail("versilux: cannot initialise", 1);
+    }
+    CDatabase db;
+    if (!ConnectTo(db, name)) {
+        return 1;
+    }
+    try {
+        // Asked of the catalog, outside any transaction: a failed probe
+        // would spoil a PostgreSQL transaction.
+        if (GetLibraryState(db) != ELibraryState::None) {
+            return Fail("versilux: the data source \"" + name +
+                            "\" already holds a library (or some of its tables); nothing "
+                            "was changed",
+                        1);
+        }
+        CTransaction transaction(db);
+        CreateLibrary(db, GetShippedDataDir(),
+                      bDemo ? ELibraryContent::Demo : ELibraryContent::Starter);
+        transaction.Commit();
+        std::printf("Created a library in %s: %s\n", static_cast<const char*>(name.utf8_str()),
+                    static_cast<const char*>(DescribeLibrary(db).utf8_str()));
+        return 0;
+    } catch (const CDBException& e) {
+        return Fail("versilux: cannot create a library in \"" + name +
+                        "\": " + e.GetErrorMessage() + "\nNothing was changed.",
+                    1);
+    } catch (const std::exception& e) {
+        return Fail("versilux: cannot create a library in \"" + name +
+                        "\": " + wxString::FromUTF8(e.what()) + "\nNothing was changed.",
+                    1);
+    }
+}
+
+// Progress of a copy on the error output: a line per table with its rows,
+// and a running count for large tables (in place on a terminal).
+LibraryCopyProgress PrintCopyProgress() {
+    const bool bTerminal = isatty(fileno(stderr)) != 0;
+    return [bTerminal](const wxString& strTable, long nRows, bool bDone) {
+        const std::string table(UnbracketedName(strTable).utf8_str());
+        if (bDone) {
+            std::fprintf(stderr, "%s%-40s\n", bTerminal ? "\r" : "",
+                         (table + ": " + Counted(nRows, "row", "rows").ToStdString()).c_str());
+        } else if (bTerminal) {
+            std::fprintf(stderr, "\r%s: %ld rows...", table.c_str(), nRows);
+        } else if (nRows % (10 * kCopyProgressStep) == 0) {
+            std::fprintf(stderr, "%s: %ld rows so far\n", table.c_str(), nRows);
+        }
+        std::fflush(stderr);
+    };
+}
+
+int RunCopyLibrary(int argc, char** argv) {
+    if (argc != 4 || wxString(argv[2]).StartsWith("-") || wxString(argv[3]).StartsWith("-")) {
+        return Fail(kCopyLibraryUsage, 2);
+    }
+    const wxString from = wxString::FromUTF8(argv[2]);
+    const wxString to = wxString::FromUTF8(argv[3]);
+    if (from.CmpNoCase(to) == 0) {
+        return Fail(
+            "versilux: a library cannot be copied onto itself\n" + wxString(kCopyLibraryUsage), 2);
+    }
+    wxInitializer init;
+    if (!init.IsOk()) {
+        return Fail("versilux: cannot initialise", 1);
+    }
+    CDatabase source;
+    CDatabase target;
+    if (!ConnectTo(source, from) || !ConnectTo(target, to)) {
+        return 1;
+    }
+    const wxString what =
+        "versilux: cannot copy the library of \"" + from + "\" to \"" + to + "\": ";
+    try {
+        CopyLibrary(source, target, GetShippedDataDir(), PrintCopyProgress());
+        std::printf("Copied the library of %s to %s: %s\n",
+                    static_cast<const char*>(from.utf8_str()),
+                    static_cast<const char*>(to.utf8_str()),
+                    static_cast<const char*>(DescribeLibrary(target).utf8_str()));
+        return 0;
+    } catch (const CLibraryRefused& e) {
+        return Fail(what + wxString::FromUTF8(e.what()) + "; nothing was changed", 1);
+    } catch (const CDBException& e) {
+        return Fail(what + e.GetErrorMessage() + "\nNothing was changed.", 1);
+    } catch (const std::exception& e) {
+        return Fail(what + wxString::FromUTF8(e.what()) + "\nNothing was changed.", 1);
+    }
+}
+
 // Drawing needs the toolkit on a display. Without one, the command runs
 // itself again under a virtual display when xvfb-run is there.
 void RerunUnderVirtualDisplay(int argc, char** argv) {
@@ -344,7 +500,14 @@ void RerunUnderVirtualDisplay(int argc, char** argv) {
     }
     setenv("VERSILUX_XVFB", "1", 1);
     std::vector<char*> args = {const_cast<char*>("xvfb-run"), const_cast<char*>("-a")};
-    args.insert(args.end(), argv, argv + argc);
+    args.insert(args.end(), argv, argv + 1);
+    // The option was taken off the arguments; the run again needs it too.
+    const std::string name(GetDataSourceName().utf8_str());
+    if (!UsesDefaultDataSource()) {
+        args.push_back(const_cast<char*>("--data-source"));
+        args.push_back(const_cast<char*>(name.c_str()));
+    }
+    args.insert(args.end(), argv + 1, argv + argc);
     args.push_back(nullptr);
     execvp("xvfb-run", args.data());  // returns only when xvfb-run is not installed
 }
@@ -407,6 +570,12 @@ int RunPrintItem(int argc, char** argv) {
     });
 }
 
+wxString AllUsages() {
+    return wxString(kProgramUsage) + kDataSourceUsage + kUsage + kExportPlayerUsage + kSearchUsage +
+           kImportUsage + kExportItemUsage + kStatsUsage + kExportScreensUsage + kPrintItemUsage +
+           kCreateLibraryUsage + kCopyLibraryUsage;
+}
+
 }  // namespace
 
 bool RunHeadlessCommand(int argc, char** argv, int& rc) {
@@ -446,22 +615,56 @@ bool RunHeadlessCommand(int argc, char** argv, int& rc) {
         rc = RunPrintItem(argc, argv);
         return true;
     }
+    if (command == "--create-library" || command == "--copy-library") {
+        // They name their data sources themselves.
+        if (!UsesDefaultDataSource()) {
+            rc = Fail(wxString("versilux: --data-source does not go with ") + command + "\n" +
+                          (command == "--create-library" ? kCreateLibraryUsage : kCopyLibraryUsage),
+                      2);
+        } else {
+            rc = command == "--create-library" ? RunCreateLibrary(argc, argv)
+                                               : RunCopyLibrary(argc, argv);
+        }
+        return true;
+    }
     if (command == "--help" || command == "-h") {
-        std::printf("%s%s%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage, kSearchUsage,
-                    kImportUsage, kExportItemUsage, kStatsUsage, kExportScreensUsage,
-                    kPrintItemUsage);
+        std::printf("%s", static_cast<const char*>(AllUsages().utf8_str()));
         rc = 0;
         return true;
     }
     // The program itself takes at most a document file name.
     if (command.StartsWith("-") || argc > 2) {
-        std::fprintf(stderr, "%s%s%s%s%s%s%s%s%s", kProgramUsage, kUsage, kExportPlayerUsage,
-                     kSearchUsage, kImportUsage, kExportItemUsage, kStatsUsage, kExportScreensUsage,
-                     kPrintItemUsage);
+        std::fprintf(stderr, "%s", static_cast<const char*>(AllUsages().utf8_str()));
         rc = 2;
         return true;
     }
     return false;
+}
+
+bool TakeDataSourceOption(std::vector<char*>& args, int& rc) {
+    // Before the command, or as the last two arguments, so that a command's
+    // own argument (a search phrase, a file) is never taken for it.
+    size_t at = 0;
+    if (args.size() > 1 && wxString(args[1]) == "--data-source") {
+        at = 1;
+    } else if (args.size() > 2 && wxString(args[args.size() - 2]) == "--data-source") {
+        at = args.size() - 2;
+    } else if (args.size() > 1 && wxString(args.back()) == "--data-source") {
+        rc = Fail(kDataSourceUsage, 2);
+        return false;
+    }
+    if (at == 0) {
+        return true;
+    }
+    if (at + 1 >= args.size() || wxString(args[at + 1]).StartsWith("-") ||
+        wxString::FromUTF8(args[at + 1]).Strip(wxString::both).empty()) {
+        rc = Fail(kDataSourceUsage, 2);
+        return false;
+    }
+    SetDataSourceName(wxString::FromUTF8(args[at + 1]));
+    args.erase(args.begin() + static_cast<std::ptrdiff_t>(at),
+               args.begin() + static_cast<std::ptrdiff_t>(at) + 2);
+    return true;
 }
 
 bool CheckDisplayForWindows(int& rc) {

@@ -8,7 +8,9 @@
 #include <sqlext.h>
 
 #include <wx/string.h>
+
 #include <utility>
+#include "odbc/FieldExchange.h"
 
 namespace odbc {
 
@@ -19,6 +21,10 @@ void Check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const wxStrin
 inline bool Succeeded(SQLRETURN rc) {
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
 }
+
+// Reads one column of the fetched row: text of any length, decoded as
+// UTF-8 or, for rows older programs wrote, Windows-1252; numbers parsed.
+FieldValue ReadColumn(SQLHSTMT stmt, SQLUSMALLINT column, FieldKind kind, const wxString& sql);
 
 // Owns one ODBC handle of the given type; frees it when destroyed.
 template <SQLSMALLINT Type>

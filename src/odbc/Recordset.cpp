@@ -16,8 +16,6 @@ struct CRecordset::Statement {
 
 namespace {
 
-constexpr SQLLEN kChunk = 8192;
-
 // An edit or delete that found no row: never retried as an insert.
 const char* const kRowGone =
     "the row is no longer in the table as it was read: another program using the library may "
@@ -34,47 +32,6 @@ wxString BareName(const wxString& name) {
         bare = bare.Mid(1, bare.length() - 2);
     }
     return bare.Lower();
-}
-
-long long ParseNumber(const std::string& text) {
-    // Stores may hand numbers back as text ("12", "1.0", "" for a blank).
-    return std::strtoll(text.c_str(), nullptr, 10);
-}
-
-// Reads one column of the current row: text in chunks of any length.
-FieldValue ReadColumn(SQLHSTMT stmt, SQLUSMALLINT column, FieldKind kind, const wxString& sql) {
-    FieldValue value;
-    std::string bytes;
-    char buffer[kChunk];
-    for (;;) {
-        SQLLEN indicator = 0;
-        SQLRETURN rc = SQLGetData(stmt, column, SQL_C_CHAR, buffer, kChunk, &indicator);
-        if (rc == SQL_NO_DATA) {
-            break;
-        }
-        odbc::Check(rc, SQL_HANDLE_STMT, stmt, "reading a row of: " + sql);
-        if (indicator == SQL_NULL_DATA) {
-            return value;
-        }
-        if (rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || indicator >= kChunk)) {
-            bytes.append(buffer, kChunk - 1);  // the last byte is the terminator
-            continue;
-        }
-        bytes.append(buffer, static_cast<size_t>(indicator));
-        break;
-    }
-    value.bNull = false;
-    if (kind == FieldKind::Text) {
-        // Rows written by older Windows programs may hold Windows-1252 bytes.
-        bool bUtf8 = true;
-        value.strValue = DecodeUtf8OrCp1252(bytes.data(), bytes.size(), &bUtf8);
-        if (!bUtf8) {
-            value.strBytes = std::move(bytes);  // to find the row again by this value
-        }
-    } else {
-        value.nValue = ParseNumber(bytes);
-    }
-    return value;
 }
 
 // A column default as the catalog gives it ("7", "'untitled'", "(0)"), when
@@ -270,8 +227,8 @@ bool CRecordset::FetchRow() {
         Row row;
         row.values.reserve(m_fields.size());
         for (size_t i = 0; i < m_fields.size(); ++i) {
-            row.values.push_back(
-                ReadColumn(stmt, static_cast<SQLUSMALLINT>(i + 1), m_fields[i].kind, m_strSQL));
+            row.values.push_back(odbc::ReadColumn(stmt, static_cast<SQLUSMALLINT>(i + 1),
+                                                  m_fields[i].kind, m_strSQL));
         }
         m_rows.push_back(std::move(row));
     } catch (const CDBException& e) {
@@ -476,9 +433,9 @@ std::vector<FieldValue> CRecordset::StoreDefaults() {
         odbc::Check(rc, SQL_HANDLE_STMT, stmt.Get(), context);
         // TABLE_NAME, COLUMN_NAME and COLUMN_DEF; the table name is a pattern,
         // so other tables may answer too.
-        const FieldValue rowTable = ReadColumn(stmt.Get(), 3, FieldKind::Text, context);
-        const FieldValue column = ReadColumn(stmt.Get(), 4, FieldKind::Text, context);
-        const FieldValue def = ReadColumn(stmt.Get(), 13, FieldKind::Text, context);
+        const FieldValue rowTable = odbc::ReadColumn(stmt.Get(), 3, FieldKind::Text, context);
+        const FieldValue column = odbc::ReadColumn(stmt.Get(), 4, FieldKind::Text, context);
+        const FieldValue def = odbc::ReadColumn(stmt.Get(), 13, FieldKind::Text, context);
         if (def.bNull || rowTable.strValue.Lower() != table) {
             continue;
         }
