@@ -4,6 +4,7 @@
 #include <map>
 
 #include "db/AssignedId.h"
+#include "db/RowClaim.h"
 #include "doc/ItemKinds.h"
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
@@ -84,11 +85,10 @@ void CVersiluxDoc::SaveScheduleEntries(int nScheduleID,
                                        const std::vector<CScheduleEntry>& entries) {
     {
         CTransaction transaction(m_database);
-        // The schedule's own row first: a second program saving the same
-        // schedule waits until this save has ended, so the two never mix
-        // their rows, and a schedule another program deleted gets no rows.
-        if (m_database.ExecuteSQL(
-                wxString::Format("UPDATE Schedules SET Name=Name WHERE ID=%d", nScheduleID)) == 0) {
+        // A second program saving the same schedule waits until this save
+        // has ended, so the two never mix their rows, and a schedule another
+        // program deleted gets no rows.
+        if (!ClaimRowForChange(m_database, "Schedules", nScheduleID)) {
             throw CDBException("HY000", 0, kScheduleGone,
                                wxString::Format("saving schedule %d", nScheduleID));
         }

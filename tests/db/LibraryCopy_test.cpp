@@ -102,6 +102,11 @@ class LibraryCopyTest : public ::testing::TestWithParam<const char*> {
     void SetUp() override {
         m_pTarget = std::make_unique<TargetStore>(GetParam(), m_source.Dir());
         if (!m_pTarget->Available()) {
+            wxString required;
+            if (wxGetEnv("VERSILUX_TEST_PG_REQUIRED", &required) && required == "1") {
+                FAIL()
+                    << "VERSILUX_TEST_PG is not set: run the tests under scripts/with-postgresql";
+            }
             GTEST_SKIP() << "VERSILUX_TEST_PG is not set";
         }
         m_sourceDb.OpenEx("DSN=Versilux");

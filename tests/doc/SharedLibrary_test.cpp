@@ -39,8 +39,8 @@ class SharedLibraryTest : public testing::Test {
     }
 
     TempDataSource m_source{TempDataSource::Content::Library};
-    CVersiluxDoc m_operator;  // runs the show in the hall
-    CVersiluxDoc m_director;  // prepares at home
+    CVersiluxDoc m_operator;                 // runs the show in the hall
+    CVersiluxDoc m_director;                 // prepares at home
     static constexpr int kAmazingGrace = 5;  // in the demo's Sunday schedule
 };
 
@@ -89,8 +89,7 @@ TEST_F(SharedLibraryTest, ARunningOrderSavedOnAScheduleTheOtherDeletedIsReported
     } catch (const CDBException& e) {
         EXPECT_TRUE(e.GetErrorMessage().Contains("another program")) << e.GetErrorMessage();
     }
-    EXPECT_EQ(m_source.QueryNumber("SELECT COUNT(*) FROM [schedule items] WHERE Schedule_ID=1"),
-              0);
+    EXPECT_EQ(m_source.QueryNumber("SELECT COUNT(*) FROM [schedule items] WHERE Schedule_ID=1"), 0);
     EXPECT_EQ(m_source.QueryNumber("SELECT COUNT(*) FROM Schedules WHERE ID=1"), 0);
 }
 
