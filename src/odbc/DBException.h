@@ -21,6 +21,14 @@ class CDBException : public std::runtime_error {
     // The store dropped the connection (server restarted, network gone).
     bool m_bConnectionLost = false;
 
+    // The error for a connection the store dropped.
+    static CDBException Lost(const wxString& strState, long nNativeError, const wxString& strError,
+                             const wxString& strContext) {
+        CDBException lost(strState, nNativeError, strError, strContext);
+        lost.m_bConnectionLost = true;
+        return lost;
+    }
+
     // One text for a message box: the driver's reason first, then state and context.
     wxString GetErrorMessage() const;
 };

@@ -154,13 +154,20 @@ CDBException CDatabase::Diagnose(const CDBException& e) {
         return e;
     }
     m_bLost = true;
-    CDBException lost(e.m_strState, e.m_nNativeError,
-                      wxString::Format("The connection to the data source \"%s\" was lost "
-                                       "(%s). The next command connects again.",
-                                       GetDataSourceLabel(), e.m_strError.Strip(wxString::both)),
-                      e.m_strContext);
-    lost.m_bConnectionLost = true;
-    return lost;
+    return CDBException::Lost(
+        e.m_strState, e.m_nNativeError,
+        wxString::Format("The connection to the data source \"%s\" was "
+                         "lost (%s). The next command connects again.",
+                         GetDataSourceLabel(), e.m_strError.Strip(wxString::both)),
+        e.m_strContext);
+}
+
+CDBException CDatabase::LostDuringChange(const wxString& strContext) const {
+    return CDBException::Lost("08003", 0,
+                              wxString::Format("The connection to the data source \"%s\" was "
+                                               "lost during a change; nothing of it was saved.",
+                                               GetDataSourceLabel()),
+                              strContext);
 }
 
 void CDatabase::EnsureConnected() {
@@ -168,25 +175,17 @@ void CDatabase::EnsureConnected() {
         return;
     }
     if (m_bInTransaction) {
-        CDBException lost("08003", 0,
-                          wxString::Format("The connection to the data source \"%s\" was lost "
-                                           "during a change; nothing of it was saved.",
-                                           GetDataSourceLabel()),
-                          "");
-        lost.m_bConnectionLost = true;
-        throw lost;
+        throw LostDuringChange("");
     }
     try {
         OpenEx(m_strConnect);
     } catch (const CDBException& e) {
         m_bLost = true;  // still: the next command tries again
-        CDBException unreachable(
+        throw CDBException::Lost(
             e.m_strState, e.m_nNativeError,
             wxString::Format("The data source \"%s\" cannot be reached (%s).", GetDataSourceLabel(),
                              e.m_strError.Strip(wxString::both)),
             e.m_strContext);
-        unreachable.m_bConnectionLost = true;
-        throw unreachable;
     }
 }
 
@@ -239,13 +238,7 @@ void CDatabase::EndTransaction(bool commit) {
         // The store dropped the transaction with the connection: a commit
         // must not pass for saved.
         if (commit) {
-            CDBException lost("08003", 0,
-                              wxString::Format("The connection to the data source \"%s\" was "
-                                               "lost during a change; nothing of it was saved.",
-                                               GetDataSourceLabel()),
-                              "committing");
-            lost.m_bConnectionLost = true;
-            throw lost;
+            throw LostDuringChange("committing");
         }
         return;
     }

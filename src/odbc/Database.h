@@ -69,6 +69,7 @@ class CDatabase {
     int m_nConnection = 0;
     void EndTransaction(bool commit);
     bool ConnectionDead(const CDBException& e) const;
+    CDBException LostDuringChange(const wxString& strContext) const;
 };
 
 // Rolls back unless Commit was called; for writes that belong together.

@@ -209,11 +209,10 @@ bool CRecordset::FetchRow() {
     if (StatementIsStale()) {
         // The rows read so far stay; the rest went with the old connection.
         m_bAllFetched = true;
-        CDBException lost("08003", 0,
-                          "the connection was opened again since this query ran; run it again",
-                          "fetching from: " + m_strSQL);
-        lost.m_bConnectionLost = true;
-        throw lost;
+        throw CDBException::Lost("08003", 0,
+                                 "the connection was opened again since this query ran; run it "
+                                 "again",
+                                 "fetching from: " + m_strSQL);
     }
     SQLHSTMT stmt = m_pStmt->stmt.Get();
     try {
