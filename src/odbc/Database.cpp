@@ -69,6 +69,11 @@ bool CDatabase::OpenEx(const wxString& lpszConnectString) {
     m_dialect = AskDialect(handles->dbc.Get());
     m_pHandles = std::move(handles);
     m_strConnect = "ODBC;" + connect;
+    if (GetDBMSName().Upper().Contains("POSTGRES")) {
+        // The server's driver takes the session's encoding from the locale
+        // (SQL_ASCII under LANG=C); this layer always speaks UTF-8.
+        ExecuteSQL("SET client_encoding TO 'UTF8'");
+    }
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
 #include "odbc/Recordset.h"
+#include "odbc/RowStream.h"
 #include "support/TempDataSource.h"
 
 namespace {
@@ -408,3 +409,22 @@ TEST_F(RecordsetTest, TheConnectionNamesItsStore) {
 }
 
 }  // namespace
+
+// The server's driver takes its encoding from the locale it starts in:
+// under a Latin-1 locale the server would turn every accented letter into
+// two wrong ones, under LANG=C it stores bytes unchecked. ctest runs this
+// under LANG=C too (pg_encoding_under_c_locale).
+TEST(ServerEncoding, TheSessionSpeaksUtf8WhateverTheLocale) {
+    if (!TempDataSource::OnPostgreSQL()) {
+        GTEST_SKIP() << "only the server's driver reads the locale";
+    }
+    TempDataSource source(TempDataSource::Content::Schema);
+    CDatabase db;
+    db.OpenEx("ODBC;DSN=Versilux");
+    CRowReader encoding(db, "SHOW client_encoding", {FieldKind::Text});
+    std::vector<FieldValue> values;
+    ASSERT_TRUE(encoding.Next(values));
+    EXPECT_EQ(values[0].strValue, "UTF8");
+    db.ExecuteSQL(wxString::FromUTF8("INSERT INTO VPD (Name) VALUES ('Caf\xC3\xA9 \xE2\x82\xAC')"));
+    EXPECT_EQ(source.QueryNumber("SELECT octet_length(Name) FROM VPD"), 9);
+}
