@@ -7,8 +7,17 @@
 
 // Adds nItems items of about 1.5 KB of verses each to VPD 1, titled
 // "Song nnnnn" in no particular order; strSubtype is an SQL expression of
-// the row number i (1, 2, …).
+// the row number i (1, 2, …). One statement either way: the stores have no
+// common way to count rows and repeat text.
 inline void AddGeneratedItems(SmallLibrary& library, int nItems, const wxString& strSubtype) {
+    if (TempDataSource::OnPostgreSQL()) {
+        library.Exec(wxString::Format(
+            "INSERT INTO items (Title, Field1, Type, Subtype, VPD) SELECT 'Song ' || "
+            "lpad(((i * 7919) %% %d)::text, 5, '0'), repeat('Amazing {G}grace how sweet ' || "
+            "chr(13) || chr(10), 25), 4, %s, 1 FROM generate_series(1, %d) AS n(i)",
+            nItems, strSubtype, nItems));
+        return;
+    }
     library.Exec(wxString::Format(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %d) "
         "INSERT INTO items (Title, Field1, Type, Subtype, VPD) SELECT printf('Song %%05d', "
