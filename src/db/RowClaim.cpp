@@ -12,12 +12,21 @@ bool ClaimRowForChange(CDatabase& db, const wxString& strTable, int nID) {
         found.m_strTable =
             wxString::Format("(SELECT ID FROM %s WHERE ID=%d FOR UPDATE) claimed", strTable, nID);
     } else {
-        // The whole store's write lock, taken by a write that matches no
-        // row: the next claim waits for it, as a later write would.
-        db.ExecuteSQL("UPDATE " + strTable + " SET ID=ID WHERE 1=0");
+        ClaimTableForChange(db, strTable);
         found.m_strTable = strTable;
         found.m_strWhere = wxString::Format("ID=%d", nID);
     }
     found.Open();
     return !found.IsEOF() && found.m_TOTAL > 0;
+}
+
+void ClaimTableForChange(CDatabase& db, const wxString& strTable) {
+    if (IsPostgreSQL(db.GetDBMSName())) {
+        // Other programs still read the table; a second claim waits.
+        db.ExecuteSQL("LOCK TABLE " + strTable + " IN SHARE ROW EXCLUSIVE MODE");
+        return;
+    }
+    // The whole store's write lock, taken by a write that matches no row:
+    // the next claim waits for it, as a later write would.
+    db.ExecuteSQL("UPDATE " + strTable + " SET ID=ID WHERE 1=0");
 }

@@ -12,3 +12,7 @@ class CDatabase;
 // the row is gone (another program deleted it). Writes nothing, so no
 // trigger of the table fires.
 bool ClaimRowForChange(CDatabase& db, const wxString& strTable, int nID);
+
+// Inside the caller's transaction: the same for a whole table that is
+// emptied and filled again, so two programs never both fill it.
+void ClaimTableForChange(CDatabase& db, const wxString& strTable);

@@ -2,6 +2,7 @@
 // markup, the filtered query on it or on the songs, and reading the results.
 #include "doc/PhraseSearch.h"
 
+#include "db/RowClaim.h"
 #include "db/SQLCountSet.h"
 #include "db/SqlText.h"
 #include "db/StoreKind.h"
@@ -51,8 +52,10 @@ bool CVersiluxDoc::RebuildTempSearch(const CProgress& onProgress) {
     const int nTotal = count.m_TOTAL;
     count.Close();
 
-    // The old copy stays whole until the new one is complete.
+    // The old copy stays whole until the new one is complete, and a second
+    // program rebuilding it meanwhile waits instead of adding its rows too.
     CTransaction transaction(m_database);
+    ClaimTableForChange(m_database, "tempsearch");
     m_database.ExecuteSQL("delete from tempsearch");
     if (!m_pTempSearchSet->IsOpen()) {
         m_pTempSearchSet->Open();

@@ -5,6 +5,7 @@
 #include "db/RowClaim.h"
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
+#include "odbc/RowStream.h"
 #include "support/TempDataSource.h"
 
 namespace {
@@ -43,6 +44,21 @@ TEST_F(RowClaimTest, ADeletedRowIsNotClaimedAndAClaimFiresNoTrigger) {
     EXPECT_FALSE(ClaimRowForChange(m_first, "Schedules", 2));
     EXPECT_TRUE(ClaimRowForChange(m_first, "Schedules", 1));
     EXPECT_EQ(m_source.QueryNumber("SELECT COUNT(*) FROM Schedules WHERE ID=1"), 1);
+}
+
+TEST_F(RowClaimTest, ATableBeingFilledAgainIsFilledByOneProgramAtATimeAndStillRead) {
+    CTransaction first(m_first);
+    ClaimTableForChange(m_first, "tempsearch");
+    m_first.ExecuteSQL("DELETE FROM tempsearch");
+    {
+        CTransaction second(m_second);
+        EXPECT_THROW(ClaimTableForChange(m_second, "tempsearch"), CDBException);
+    }
+    // Readers go on seeing the table as it was.
+    CRowReader rows(m_second, "SELECT COUNT(*) FROM tempsearch", {FieldKind::Long});
+    std::vector<FieldValue> values;
+    EXPECT_TRUE(rows.Next(values));
+    first.Commit();
 }
 
 }  // namespace
