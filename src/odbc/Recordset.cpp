@@ -16,10 +16,11 @@ struct CRecordset::Statement {
 
 namespace {
 
-// An edit or delete that found no row: never retried as an insert.
+// An edit or delete that found no row: never retried as an insert. A table
+// without a key finds its row by every value, so a change counts too.
 const char* const kRowGone =
     "the row is no longer in the table as it was read: another program using the library may "
-    "have deleted it";
+    "have changed or deleted it";
 
 bool IsSelectStatement(const wxString& sql) {
     return sql.Strip(wxString::leading).Upper().StartsWith("SELECT");
