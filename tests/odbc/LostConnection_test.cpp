@@ -8,21 +8,10 @@
 #include "odbc/DataSourceRegistry.h"
 #include "odbc/Database.h"
 #include "odbc/Recordset.h"
+#include "odbc/RowStream.h"
 #include "support/TempDataSource.h"
 
 namespace {
-
-class CNumberSet : public CRecordset {
-  public:
-    CNumberSet(CDatabase* db, const wxString& sql) : CRecordset(db), m_strStatement(sql) {
-        m_nDefaultType = snapshot;
-    }
-    wxString GetDefaultConnect() override { return "ODBC;DSN=Versilux"; }
-    wxString GetDefaultSQL() override { return m_strStatement; }
-    void DoFieldExchange(CFieldExchange* pFX) override { RFX_Long(pFX, "n", m_n); }
-    wxString m_strStatement;
-    std::int32_t m_n = 0;
-};
 
 class LostConnectionTest : public testing::Test {
   protected:
@@ -35,9 +24,10 @@ class LostConnectionTest : public testing::Test {
     }
     // Ends this connection's server session from another connection.
     void DropConnection() {
-        CNumberSet pid(&m_db, "SELECT pg_backend_pid() AS n");
-        pid.Open();
-        m_pSource->Exec(wxString::Format("SELECT pg_terminate_backend(%d)", pid.m_n));
+        CRowReader pid(m_db, "SELECT pg_backend_pid()", {FieldKind::Long});
+        std::vector<FieldValue> values;
+        ASSERT_TRUE(pid.Next(values));
+        m_pSource->Exec(wxString::Format("SELECT pg_terminate_backend(%lld)", values[0].nValue));
     }
     long Count(const wxString& sql) { return m_pSource->QueryNumber(sql); }
 
