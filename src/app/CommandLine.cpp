@@ -425,13 +425,9 @@ int RunCreateLibrary(int argc, char** argv) {
         std::printf("Created a library in %s: %s\n", static_cast<const char*>(name.utf8_str()),
                     static_cast<const char*>(DescribeLibrary(db).utf8_str()));
         return 0;
-    } catch (const CDBException& e) {
-        return Fail("versilux: cannot create a library in \"" + name +
-                        "\": " + e.GetErrorMessage() + "\nNothing was changed.",
-                    1);
     } catch (const std::exception& e) {
-        return Fail("versilux: cannot create a library in \"" + name +
-                        "\": " + wxString::FromUTF8(e.what()) + "\nNothing was changed.",
+        return Fail("versilux: cannot create a library in \"" + name + "\": " + FailureReason(e) +
+                        "\nNothing was changed.",
                     1);
     }
 }
@@ -484,10 +480,8 @@ int RunCopyLibrary(int argc, char** argv) {
         return 0;
     } catch (const CLibraryRefused& e) {
         return Fail(what + wxString::FromUTF8(e.what()) + "; nothing was changed", 1);
-    } catch (const CDBException& e) {
-        return Fail(what + e.GetErrorMessage() + "\nNothing was changed.", 1);
     } catch (const std::exception& e) {
-        return Fail(what + wxString::FromUTF8(e.what()) + "\nNothing was changed.", 1);
+        return Fail(what + FailureReason(e) + "\nNothing was changed.", 1);
     }
 }
 

@@ -5,16 +5,17 @@
 #include "doc/VersiluxDoc.h"
 #include "odbc/DBException.h"
 
-wxString DescribeStartupFailure(const std::exception& e) {
-    wxString reason;
+wxString FailureReason(const std::exception& e) {
     if (const auto* db = dynamic_cast<const CDBException*>(&e)) {
-        reason = db->GetErrorMessage();
-    } else {
-        reason = wxString::FromUTF8(e.what());
+        return db->GetErrorMessage();
     }
+    return wxString::FromUTF8(e.what());
+}
+
+wxString DescribeStartupFailure(const std::exception& e) {
     return wxString::Format(
         "Versilux cannot start: the data source \"%s\" could not be used.\n\n%s",
-        GetDataSourceName(), reason);
+        GetDataSourceName(), FailureReason(e));
 }
 
 std::unique_ptr<CVersiluxDoc> OpenVersiluxDocument(wxString& strError) {

@@ -9,6 +9,10 @@
 
 class CVersiluxDoc;
 
+// The reason an exception gives: the driver's full message for a database
+// error, else its text.
+wxString FailureReason(const std::exception& e);
+
 // The text shown when start-up fails with this exception.
 wxString DescribeStartupFailure(const std::exception& e);
 

@@ -3,14 +3,7 @@
 
 #include <wx/string.h>
 
-class CDatabase;
-
-inline bool IsPostgreSQL(const wxString& strDBMSName) {
-    return strDBMSName.Upper().Contains("POSTGRES");
-}
-inline bool IsSQLite(const wxString& strDBMSName) {
-    return strDBMSName.Upper().Contains("SQLITE");
-}
+#include "odbc/SqlDialect.h"  // IsPostgreSQL, IsSQLite
 
 // The pattern match that ignores letter case the way SQLite's LIKE does (for
 // ASCII letters); PostgreSQL's LIKE minds case, its ILIKE does not.

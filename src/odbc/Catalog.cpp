@@ -2,7 +2,6 @@
 
 #include "odbc/OdbcCall.h"  // first: it selects the narrow entry points
 
-#include "odbc/DBException.h"
 #include "odbc/Database.h"
 
 wxString UnbracketedName(const wxString& strName) {
@@ -79,12 +78,7 @@ std::vector<CColumnInfo> ReadColumns(CDatabase& db, const wxString& table,
 }  // namespace
 
 std::vector<wxString> ListTables(CDatabase& db) {
-    db.EnsureConnected();
-    try {
-        return ReadTables(db);
-    } catch (const CDBException& e) {
-        throw db.Diagnose(e);
-    }
+    return db.Guarded("listing the tables", [&] { return ReadTables(db); });
 }
 
 std::vector<CColumnInfo> ListColumns(CDatabase& db, const wxString& strTable) {
@@ -101,9 +95,6 @@ std::vector<CColumnInfo> ListColumns(CDatabase& db, const wxString& strTable) {
     if (table.empty()) {
         return {};
     }
-    try {
-        return ReadColumns(db, table, strTable);
-    } catch (const CDBException& e) {
-        throw db.Diagnose(e);
-    }
+    return db.Guarded("reading the columns of " + strTable,
+                      [&] { return ReadColumns(db, table, strTable); });
 }

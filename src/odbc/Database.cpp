@@ -69,7 +69,7 @@ bool CDatabase::OpenEx(const wxString& lpszConnectString) {
     m_dialect = AskDialect(handles->dbc.Get());
     m_pHandles = std::move(handles);
     m_strConnect = "ODBC;" + connect;
-    if (GetDBMSName().Upper().Contains("POSTGRES")) {
+    if (IsPostgreSQL(GetDBMSName())) {
         // The server's driver takes the session's encoding from the locale
         // (SQL_ASCII under LANG=C); this layer always speaks UTF-8.
         ExecuteSQL("SET client_encoding TO 'UTF8'");
@@ -111,11 +111,7 @@ wxString CDatabase::GetDBMSName() const {
 }
 
 long long CDatabase::ExecuteSQL(const wxString& lpszSQL) {
-    EnsureConnected();
-    if (!IsOpen()) {
-        throw CDBException("08003", 0, "the connection is not open", "executing: " + lpszSQL);
-    }
-    try {
+    return Guarded("executing: " + lpszSQL, [&] {
         odbc::StmtHandle stmt;
         stmt.Allocate(m_pHandles->dbc.Get(), SQL_HANDLE_DBC, "allocating a statement");
         std::string text = odbc::ToDriver(NativeSQL(lpszSQL));
@@ -126,10 +122,8 @@ long long CDatabase::ExecuteSQL(const wxString& lpszSQL) {
         if (!SQL_SUCCEEDED(SQLRowCount(stmt.Get(), &nRows))) {
             nRows = -1;
         }
-        return nRows;
-    } catch (const CDBException& e) {
-        throw Diagnose(e);
-    }
+        return static_cast<long long>(nRows);
+    });
 }
 
 wxString CDatabase::GetDataSourceLabel() const {

@@ -54,6 +54,21 @@ class CDatabase {
     // For this layer's failed calls: the exception to throw, telling that
     // the connection was lost when it was.
     CDBException Diagnose(const CDBException& e);
+    // Runs work that starts a new call on this connection: connects again
+    // first when the store dropped it, and turns a failure into the
+    // exception Diagnose gives.
+    template <typename Work>
+    decltype(auto) Guarded(const wxString& strContext, Work work) {
+        EnsureConnected();
+        if (!IsOpen()) {
+            throw CDBException("08003", 0, "the connection is not open", strContext);
+        }
+        try {
+            return work();
+        } catch (const CDBException& e) {
+            throw Diagnose(e);
+        }
+    }
     // Changes on every new connection: statements of an earlier one are gone.
     int GetConnectionNumber() const { return m_nConnection; }
     // The data source's name as the user knows it ("Versilux").

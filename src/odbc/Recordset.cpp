@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "odbc/Catalog.h"
 #include "odbc/DBException.h"
 #include "odbc/Database.h"
 #include "odbc/EightBitText.h"
@@ -28,11 +29,7 @@ bool IsSelectStatement(const wxString& sql) {
 
 // "[Item ID]" and "item id" name the same column.
 wxString BareName(const wxString& name) {
-    wxString bare = name;
-    if (bare.StartsWith("[") && bare.EndsWith("]")) {
-        bare = bare.Mid(1, bare.length() - 2);
-    }
-    return bare.Lower();
+    return UnbracketedName(name).Lower();
 }
 
 // A column default as the catalog gives it ("7", "'untitled'", "(0)"), when
@@ -456,12 +453,8 @@ void CRecordset::AddNew() {
         throw CDBException("HY092", 0, "the record set is read-only", "AddNew");
     }
     if (!m_bDefaultsRead) {
-        m_pDatabase->EnsureConnected();
-        try {
-            m_defaults = StoreDefaults();
-        } catch (const CDBException& e) {
-            throw m_pDatabase->Diagnose(e);
-        }
+        m_defaults = m_pDatabase->Guarded("reading the columns of " + TableName(),
+                                          [&] { return StoreDefaults(); });
         m_bDefaultsRead = true;
     }
     CFieldExchange fx(CFieldExchange::Load, &m_defaults, nullptr);
@@ -595,12 +588,8 @@ long long CRecordset::ExecuteWrite(const wxString& sql, const std::vector<FieldV
                                    const std::vector<FieldKind>& kinds) {
     // Never on a connection opened again since the row was read: inside a
     // transaction that fails, so no part of one lands outside it.
-    m_pDatabase->EnsureConnected();
-    try {
-        return ExecuteWriteOnce(sql, params, kinds);
-    } catch (const CDBException& e) {
-        throw m_pDatabase->Diagnose(e);
-    }
+    return m_pDatabase->Guarded("executing: " + sql,
+                                [&] { return ExecuteWriteOnce(sql, params, kinds); });
 }
 
 long long CRecordset::ExecuteWriteOnce(const wxString& sql, const std::vector<FieldValue>& params,

@@ -19,19 +19,13 @@ CRowReader::CRowReader(CDatabase& db, const wxString& strSQL, std::vector<FieldK
       m_db(db),
       m_strSQL(strSQL),
       m_kinds(std::move(kinds)) {
-    db.EnsureConnected();
-    if (!db.IsOpen()) {
-        throw CDBException("08003", 0, "the connection is not open", "executing: " + strSQL);
-    }
-    try {
+    db.Guarded("executing: " + strSQL, [&] {
         m_pStmt->stmt.Allocate(db.GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
         std::string text = odbc::ToDriver(db.NativeSQL(strSQL));
         odbc::Check(SQLExecDirect(m_pStmt->stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
                                   static_cast<SQLINTEGER>(text.size())),
                     SQL_HANDLE_STMT, m_pStmt->stmt.Get(), "executing: " + strSQL);
-    } catch (const CDBException& e) {
-        throw db.Diagnose(e);
-    }
+    });
 }
 
 CRowReader::~CRowReader() = default;
@@ -68,19 +62,13 @@ CPreparedInsert::CPreparedInsert(CDatabase& db, const wxString& strTable,
         marks << (marks.empty() ? "?" : ", ?");
     }
     m_strSQL = "INSERT INTO " + strTable + " (" + names + ") VALUES (" + marks + ")";
-    db.EnsureConnected();
-    if (!db.IsOpen()) {
-        throw CDBException("08003", 0, "the connection is not open", "preparing: " + m_strSQL);
-    }
-    try {
+    db.Guarded("preparing: " + m_strSQL, [&] {
         m_pStmt->stmt.Allocate(db.GetHDBC(), SQL_HANDLE_DBC, "allocating a statement");
         std::string text = odbc::ToDriver(db.NativeSQL(m_strSQL));
         odbc::Check(SQLPrepare(m_pStmt->stmt.Get(), reinterpret_cast<SQLCHAR*>(text.data()),
                                static_cast<SQLINTEGER>(text.size())),
                     SQL_HANDLE_STMT, m_pStmt->stmt.Get(), "preparing: " + m_strSQL);
-    } catch (const CDBException& e) {
-        throw db.Diagnose(e);
-    }
+    });
 }
 
 CPreparedInsert::~CPreparedInsert() = default;

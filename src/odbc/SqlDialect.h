@@ -13,6 +13,15 @@ enum class EIdentifierCase {
     Upper,  // unquoted names are folded to upper case
 };
 
+// Which store a connection reaches, by the name its driver gives
+// (CDatabase::GetDBMSName), for the few places where stores differ.
+inline bool IsPostgreSQL(const wxString& strDBMSName) {
+    return strDBMSName.Upper().Contains("POSTGRES");
+}
+inline bool IsSQLite(const wxString& strDBMSName) {
+    return strDBMSName.Upper().Contains("SQLITE");
+}
+
 struct CSqlDialect {
     // The driver's identifier quote; empty when it has none, then brackets
     // are passed on as written.
